@@ -1,0 +1,58 @@
+# Helpers shared by every library folder: one static library per folder, named
+# zarn_<name> and exported as zarn::<name>, with its headers installed under
+# include/zarn/<folder>/ so that includes read "stats/zarn_fdist.h" everywhere.
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+set(ZARN_WARNINGS -Wall -Wextra -Wpedantic)
+
+function(zarn_warnings target)
+  target_compile_options(${target} PRIVATE ${ZARN_WARNINGS})
+endfunction()
+
+# zarn_add_library(<name> [FOLDER <folder>] [SOURCES ...]) — sources default to
+# every .cpp of the folder; headers are every .h of the folder.
+function(zarn_add_library name)
+  cmake_parse_arguments(ARG "" "FOLDER" "SOURCES" ${ARGN})
+  if(NOT ARG_FOLDER)
+    set(ARG_FOLDER ${name})
+  endif()
+  if(NOT ARG_SOURCES)
+    file(GLOB ARG_SOURCES CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  endif()
+  file(GLOB headers CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
+  add_library(zarn_${name} STATIC ${ARG_SOURCES} ${headers})
+  add_library(zarn::${name} ALIAS zarn_${name})
+  set_target_properties(zarn_${name} PROPERTIES EXPORT_NAME ${name} POSITION_INDEPENDENT_CODE ON)
+  target_compile_features(zarn_${name} PUBLIC cxx_std_20)
+  target_include_directories(zarn_${name} PUBLIC
+    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
+    $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/zarn>)
+  zarn_warnings(zarn_${name})
+  install(TARGETS zarn_${name} EXPORT zarnTargets
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+  install(FILES ${headers} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/zarn/${ARG_FOLDER})
+endfunction()
+
+# zarn_add_test(<name> SOURCES ... LIBS ...) — one GoogleTest program, its
+# tests registered with CTest one by one.
+function(zarn_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  zarn_warnings(${name})
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+function(zarn_install_package)
+  install(EXPORT zarnTargets NAMESPACE zarn:: FILE zarnTargets.cmake
+    DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/zarn)
+  configure_package_config_file("${PROJECT_SOURCE_DIR}/cmake/zarnConfig.cmake.in"
+    "${PROJECT_BINARY_DIR}/zarnConfig.cmake" INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/zarn)
+  write_basic_package_version_file("${PROJECT_BINARY_DIR}/zarnConfigVersion.cmake"
+    COMPATIBILITY SameMinorVersion)
+  install(FILES "${PROJECT_BINARY_DIR}/zarnConfig.cmake" "${PROJECT_BINARY_DIR}/zarnConfigVersion.cmake"
+    DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/zarn)
+endfunction()

@@ -27,4 +27,8 @@ class TPersistent {
   [[noreturn]] void AssignError(const TPersistent* source) const;
 };
 
+// The sender of events: any persistent object (a component, or a settings
+// sub-object such as a crosshair).
+using TObject = TPersistent;
+
 }  // namespace zarn

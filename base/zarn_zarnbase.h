@@ -1,0 +1,6 @@
+#pragma once
+// Shared drawing routines, text label settings, colour names and numeric helpers.
+
+#include "base/zarn_alignment.h"
+#include "base/zarn_marks.h"
+#include "base/zarn_textlabel.h"

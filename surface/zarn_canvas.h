@@ -86,6 +86,7 @@ class TCanvas {
   void SetClipRect(const TRect& value);
   void ResetClipRect();
 
+  // MoveTo also restarts the pattern of a dashed pen.
   void MoveTo(int x, int y);
   void LineTo(int x, int y);
   TPoint PenPos() const { return penPos_; }
@@ -128,8 +129,9 @@ class TCanvas {
   TFont font_;
   TPoint penPos_;
   TPoint origin_;
-  TRect clip_;
+  TRect clip_;  // in bitmap coordinates, so that moving the origin leaves it in place
   bool clipSet_ = false;
+  std::int64_t dashPhase_ = 0;  // a dashed pen's pattern runs on across LineTo calls
   TCopyMode copyMode_ = cmSrcCopy;
   TDeviceContext device_;
 };

@@ -1,5 +1,6 @@
 #include "stats/zarn_fdist.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -62,9 +63,14 @@ double IncompleteBeta(double x, double a, double b) {
     bt = static_cast<double>(std::exp(Ext{LogGamma(a + b)} - LogGamma(a) - LogGamma(b) +
                                       a * std::log(xe) + b * std::log(1.0L - xe)));
   }
+  Ext result;
   if (x < (Ext{a} + 1.0L) / (Ext{a} + b + 2.0L))
-    return static_cast<double>(Ext{bt} * IncBetaContFrac(x, a, b) / a);
-  return static_cast<double>(1.0L - Ext{bt} * IncBetaContFrac(1.0 - x, b, a) / b);
+    result = Ext{bt} * IncBetaContFrac(x, a, b) / a;
+  else
+    result = 1.0L - Ext{bt} * IncBetaContFrac(1.0 - x, b, a) / b;
+  // For shapes in the millions the fraction is cut off long before it
+  // converges and its last value can leave [0, 1]; a probability may not.
+  return static_cast<double>(std::clamp(result, 0.0L, 1.0L));
 }
 
 double FDensity(int df1, int df2, double x) {

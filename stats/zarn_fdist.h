@@ -16,7 +16,8 @@ double IncBetaContFrac(double x, double a, double b);
 
 // The regularized incomplete beta function I_x(a, b): 0 for x < 0 and for NaN
 // x, 1 for x > 1, exactly 0 at x = 0 and exactly 1 at x = 1. Shape parameters
-// that are not finite positive numbers give 0.
+// that are not finite positive numbers give 0. The result is kept within
+// [0, 1] even where the cut-off continued fraction has not converged.
 double IncompleteBeta(double x, double a, double b);
 
 // Density of F(df1, df2) at x. Below and at 0 it takes the limit from the right

@@ -4,6 +4,8 @@
 
 #include <boost/math/distributions/fisher_f.hpp>
 #include <cmath>
+#include <cstdio>
+#include <string>
 
 #include "stats/zarn_fdist.h"
 
@@ -31,13 +33,19 @@ void Compare(int df1, int df2, double x, Worst& tail, Worst& density) {
   density.Note(std::fabs(FDensity(df1, df2, x) - pdf) / pdf, df1, df2, x);
 }
 
+std::string Text(double v) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.3g", v);
+  return buffer;
+}
+
 void Expect(const Worst& tail, const Worst& density) {
   EXPECT_LT(tail.error, kTailBound)
       << "lower tail at (" << tail.df1 << ", " << tail.df2 << ", " << tail.x << ")";
   EXPECT_LT(density.error, kDensityBound)
       << "density at (" << density.df1 << ", " << density.df2 << ", " << density.x << ")";
-  ::testing::Test::RecordProperty("MaxLowerTailAbsError", std::to_string(tail.error));
-  ::testing::Test::RecordProperty("MaxDensityRelError", std::to_string(density.error));
+  ::testing::Test::RecordProperty("MaxLowerTailAbsError", Text(tail.error));
+  ::testing::Test::RecordProperty("MaxDensityRelError", Text(density.error));
 }
 
 TEST(FDistributionReference, EveryPairOfDegreesAtSomePoints) {

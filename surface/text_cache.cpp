@@ -320,6 +320,7 @@ struct TFaceEntry {
   int Height = 0;
   bool Bold = false;
   bool Italic = false;
+  bool Fixed = false;
   std::unique_ptr<TSizedFace> Face;
 };
 
@@ -332,30 +333,31 @@ class TFaceCache {
     FontConfig();
   }
 
-  TSizedFace* Find(const std::string& name, int height, bool bold, bool italic) {
+  TSizedFace* Find(const std::string& name, int height, bool bold, bool italic, bool fixed) {
     for (std::size_t i = 0; i < entries_.size(); ++i) {
       TFaceEntry& e = entries_[i];
-      if (e.Height == height && e.Bold == bold && e.Italic == italic && e.Name == name) {
+      if (e.Height == height && e.Bold == bold && e.Italic == italic && e.Fixed == fixed &&
+          e.Name == name) {
         if (i > 0) std::rotate(entries_.begin(), entries_.begin() + i, entries_.begin() + i + 1);
         return entries_.front().Face.get();
       }
     }
     if (entries_.size() >= kMaxFaces) entries_.pop_back();
-    TFaceEntry entry{name, height, bold, italic, Load(name, height, bold, italic)};
+    TFaceEntry entry{name, height, bold, italic, fixed, Load(name, height, bold, italic, fixed)};
     entries_.insert(entries_.begin(), std::move(entry));
     return entries_.front().Face.get();
   }
 
  private:
   static std::unique_ptr<TSizedFace> Load(const std::string& name, int height, bool bold,
-                                          bool italic) {
+                                          bool italic, bool fixed) {
     const int clamped = std::clamp(height, -kMaxPixelSize, kMaxPixelSize);
     const int pixels = clamped == 0 ? kDefaultCharHeight : std::abs(clamped);
     // A face fontconfig offers but FreeType cannot read falls back to the
     // default sans face rather than to no text at all.
     for (const std::string& family : {name, std::string("sans-serif")}) {
       TFaceMatch match;
-      if (!MatchFace(family, pixels, bold, italic, match)) continue;
+      if (!MatchFace(family, pixels, bold, italic, fixed, match)) continue;
       if (auto face = TSizedFace::Open(match, height)) return face;
     }
     return nullptr;
@@ -369,7 +371,8 @@ class TFaceCache {
 TSizedFace* FaceFor(const TFont& font) {
   static TFaceCache cache;
   const TFontStyles style = font.Style();
-  return cache.Find(font.Name(), font.Height(), style.Contains(fsBold), style.Contains(fsItalic));
+  return cache.Find(font.Name(), font.Height(), style.Contains(fsBold), style.Contains(fsItalic),
+                    font.Pitch() == fpFixed);
 }
 
 }  // namespace zarn::text::detail

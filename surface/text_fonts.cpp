@@ -68,7 +68,8 @@ _FcConfig* FontConfig() {
   return config.Get();
 }
 
-bool MatchFace(const std::string& family, int pixelSize, bool bold, bool italic, TFaceMatch& out) {
+bool MatchFace(const std::string& family, int pixelSize, bool bold, bool italic, bool fixedPitch,
+               TFaceMatch& out) {
   FcConfig* config = FontConfig();
   if (!config) return false;
   TPattern pattern(FcPatternCreate());
@@ -76,6 +77,10 @@ bool MatchFace(const std::string& family, int pixelSize, bool bold, bool italic,
   FcPattern* p = pattern.get();
   if (!family.empty())
     FcPatternAddString(p, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+  if (fixedPitch) {
+    FcPatternAddString(p, FC_FAMILY, reinterpret_cast<const FcChar8*>("monospace"));
+    FcPatternAddInteger(p, FC_SPACING, FC_MONO);
+  }
   FcPatternAddInteger(p, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
   FcPatternAddInteger(p, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
   FcPatternAddDouble(p, FC_PIXEL_SIZE, pixelSize);

@@ -42,7 +42,9 @@ struct TFaceMatch {
 // static destruction. Found == false when the machine has no usable font.
 FT_LibraryRec_* Library();
 _FcConfig* FontConfig();
-bool MatchFace(const std::string& family, int pixelSize, bool bold, bool italic, TFaceMatch& out);
+// fixedPitch: a name the machine lacks falls back to the monospace face.
+bool MatchFace(const std::string& family, int pixelSize, bool bold, bool italic, bool fixedPitch,
+               TFaceMatch& out);
 
 // A rendered glyph: 8-bit coverage, rows top to bottom.
 struct TGlyph {
@@ -95,7 +97,7 @@ class TSizedFace {
   std::unordered_map<char32_t, TGlyph> others_;
 };
 
-// The sized face for a font's name, height and bold/italic styles; nullptr only
+// The sized face for a font's name, height, pitch and bold/italic styles; nullptr only
 // when no font can be found at all. The reference stays valid until the next
 // call (the cache may be trimmed).
 TSizedFace* FaceFor(const TFont& font);

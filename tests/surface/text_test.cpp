@@ -143,6 +143,17 @@ TEST(Text, UnknownNamesUseDejaVuSans) {
   EXPECT_EQ(Drawn(unknownBold, s).Data, Drawn({"DejaVu Sans", -13, {fsBold}}, s).Data);
 }
 
+TEST(Text, FixedPitchFallsBackToTheMonospaceFace) {
+  TFont fixed;
+  fixed.SetName("No Such Font Family");
+  fixed.SetHeight(-13);
+  fixed.SetPitch(fpFixed);
+  EXPECT_EQ(text::Measure(fixed, "iiii").Width, text::Measure(fixed, "WWWW").Width);
+  // A name the machine has keeps its face.
+  fixed.SetName("MS Sans Serif");
+  EXPECT_EQ(text::Measure(fixed, "x").Height, 16);
+}
+
 TEST(Text, BoldIsWiderThanRegular) {
   for (const char* name : {"MS Sans Serif", "DejaVu Sans", "Unknown"}) {
     SCOPED_TRACE(name);

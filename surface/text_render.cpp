@@ -38,7 +38,8 @@ inline void Blend(TColor* p, TColor rgb, unsigned a) {
   const unsigned inv = 255 - a;
   const auto mix = [&](int shift) {
     const unsigned s = (rgb >> shift) & 0xFF, t = (d >> shift) & 0xFF;
-    return static_cast<TColor>((s * a + t * inv + 127) / 255) << shift;
+    // (v + 128) * 257 >> 16 is v / 255 rounded, exactly, for every v up to 255 * 255.
+    return static_cast<TColor>(((s * a + t * inv + 128) * 257) >> 16) << shift;
   };
   *p = mix(0) | mix(8) | mix(16);
 }

@@ -60,8 +60,10 @@ void TBrush::Assign(const TPersistent& source) {
 }
 
 void TBrush::SetColor(TColor value) {
-  const bool changed = Store(color_, value) | Store(style_, bsSolid);
-  if (changed) Changed();
+  // Both stores must run, so no short-circuit.
+  const bool colorChanged = Store(color_, value);
+  const bool styleChanged = Store(style_, bsSolid);
+  if (colorChanged || styleChanged) Changed();
 }
 
 void TBrush::SetStyle(TBrushStyle value) {

@@ -122,9 +122,9 @@ TEST(CanvasPolygon, FillsWithTheAlternateRuleAndClosesTheOutline) {
   const TPoint star[] = {{10, 0}, {16, 20}, {0, 7}, {20, 7}, {4, 20}};
   s.Canvas().Polygon(star);
   EXPECT_EQ(s.Canvas().Pixel(10, 11), clWhite);
-  EXPECT_EQ(s.Canvas().Pixel(10, 3), clRed);    // top point
-  EXPECT_EQ(s.Canvas().Pixel(2, 8), clRed);     // left point
-  EXPECT_EQ(s.Canvas().Pixel(15, 18), clRed);   // lower right point
+  EXPECT_EQ(s.Canvas().Pixel(10, 3), clRed);   // top point
+  EXPECT_EQ(s.Canvas().Pixel(2, 8), clRed);    // left point
+  EXPECT_EQ(s.Canvas().Pixel(15, 18), clRed);  // lower right point
 }
 
 // The bounding box of the pixels that differ from white.
@@ -168,8 +168,8 @@ TEST(CanvasEllipse, FillsItsBoxSymmetricallyWithTheEndsLeftOut) {
   TBitmap b(7, 7);
   b.Canvas().Brush().SetColor(clRed);
   b.Canvas().Ellipse(1, 1, 6, 6);
-  EXPECT_EQ(Picture(b), (Rows{".......", "..###..", ".#ooo#.", ".#ooo#.", ".#ooo#.", "..###..",
-                              "......."}));
+  EXPECT_EQ(Picture(b),
+            (Rows{".......", "..###..", ".#ooo#.", ".#ooo#.", ".#ooo#.", "..###..", "......."}));
 }
 
 TEST(CanvasEllipse, OutlineHasNoHolesAndWidePensStayCentred) {

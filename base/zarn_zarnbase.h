@@ -7,3 +7,4 @@
 #include "base/zarn_marks.h"
 #include "base/zarn_numeric.h"
 #include "base/zarn_textlabel.h"
+#include "base/zarn_ticks.h"

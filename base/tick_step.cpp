@@ -1,0 +1,71 @@
+#include <cmath>
+
+#include "base/zarn_ticks.h"
+
+namespace zarn {
+
+namespace {
+
+// The first tick sits at most a few distances away from where it starts, but
+// once the distance is lost in the precision of Low the additions would stop
+// changing anything.
+constexpr int kMaxFirstTickSteps = 16;
+
+void AdvanceToLow(TTickStep& step, long double low, long double e) {
+  const long double slack = 0.001L * std::fabs(step.TickDistance);
+  for (int i = 0; i < kMaxFirstTickSteps && e * (low - step.FirstTick) > slack; ++i)
+    step.FirstTick += step.TickDistance;
+}
+
+}  // namespace
+
+TTickStep NiceTickStep(int MinTicks, long double Low, long double High) {
+  TTickStep step;
+  step.FirstTick = Low;
+  if (High == Low || !std::isfinite(Low) || !std::isfinite(High)) return step;
+  const long double e = Low < High ? 1.0L : -1.0L;
+  const long double span = std::fabs(High - Low);
+
+  if (MinTicks <= 0) {
+    step.TickDistance = 1;
+    step.FirstTick = std::trunc(Low) - 1;
+    AdvanceToLow(step, Low, e);
+    step.ShortTickCount = span > 10 ? 1 : 5;
+    return step;
+  }
+
+  long double g = std::log(span / MinTicks) / std::log(10.0L);
+  long double h = g - std::trunc(g);
+  if (std::fabs(h) < 1e-10L || std::fabs(h) > 0.9999999999L) {
+    g = std::nearbyint(g);
+    h = 0;
+  }
+  if (g < 0 && h != 0) g -= 1;
+  if (h < 0) h += 1;
+
+  const long double log2 = std::log10(2.0L);
+  const long double log5 = std::log10(5.0L);
+  long double mantissa;
+  if (h < log2 + 1e-10L) {
+    mantissa = 1;
+    step.ShortTickCount = 5;
+  } else if (h < log5 + 1e-10L) {
+    mantissa = 2;
+    step.ShortTickCount = 4;
+  } else {
+    mantissa = 5;
+    step.ShortTickCount = 5;
+  }
+  const long double distance =
+      e * std::exp((std::trunc(g) + std::log10(mantissa)) * std::log(10.0L));
+  if (!std::isfinite(distance) || distance == 0) {
+    step.ShortTickCount = 1;
+    return step;
+  }
+  step.TickDistance = distance;
+  step.FirstTick = (std::trunc(Low / distance) - 1) * distance;
+  AdvanceToLow(step, Low, e);
+  return step;
+}
+
+}  // namespace zarn

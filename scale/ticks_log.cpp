@@ -1,0 +1,79 @@
+// The logarithmic tick sequence and its labels.
+
+#include <algorithm>
+#include <cmath>
+
+#include "scale/draw_pass.h"
+#include "scale/scale_internal.h"
+#include "scale/zarn_scale.h"
+
+namespace zarn {
+
+using scale_internal::Floor;
+
+void TScaleEngine::LogLabel(TDrawPass& pass, long double v, int f, int exponent, int pos) {
+  const int k = pass.Decimals;
+  std::string text;
+  if (k == -3) {
+    if (f == 1) text = FormatTickNumber(exponent, 0);
+  } else {
+    text = FormatTickNumber(v, k);
+  }
+  if (text.size() > 14) text.resize(14);
+  if (decPlaces_ == -2 && text.find('.') != std::string::npos &&
+      text.find_first_of("eE") == std::string::npos) {
+    while (!text.empty() && text.back() == '0')
+      text.pop_back();
+    if (!text.empty() && text.back() == '.') text.pop_back();
+  }
+  ++pass.LabelCount;
+  if (labelType_ == ftUserText) {
+    text = UserTickTextPiece(userTickText_, pass.LabelCount);
+  } else {
+    text = ApplyInscript(text, scaleInscript_);
+  }
+  PlaceLabel(pass, pos, BeforeLabel(v, std::move(text)), pass.ZeroHeight, 0);
+}
+
+void TScaleEngine::LogSequence(TDrawPass& pass) {
+  const long double decades =
+      std::fabs(std::log(static_cast<long double>(rangeHigh_) / rangeLow_) / std::log(10.0L));
+  if (decades < 1) {
+    LinearSequence(pass);
+    return;
+  }
+  const long double lo = std::min(rangeLow_, rangeHigh_);
+  const long double hi = std::max(rangeLow_, rangeHigh_);
+  // Ends that cannot be shown logarithmically get no ticks (the mapping was
+  // left as it was for them, too).
+  if (!(lo > 0) || !std::isfinite(hi)) return;
+  const bool dense = minTicks_ > decades + 0.5L;
+  const bool labels = labelType_ != ftNoFigs;
+  pass.Decimals = AutoLogDecimals(decPlaces_, rangeLow_, rangeHigh_);
+  if (labels && !pass.Horizontal) pass.ZeroHeight = pass.Canvas.TextHeight("0");
+
+  constexpr long double kTol = 0.999999999L;
+  int exponent = static_cast<int>(Floor(std::log10(lo * kTol)));
+  int drawn = 0;
+  for (;;) {
+    const long double decade = std::pow(10.0L, static_cast<long double>(exponent));
+    for (int f = 1; f <= (dense ? 9 : 1) && drawn < pass.MaxSteps; ++f) {
+      const bool labelled = f == 1 || f == 2 || f == 5;
+      if (!labelled && !shortTicks_) continue;
+      const long double v = f * decade;
+      if (!(lo < v / kTol && hi > kTol * v)) continue;
+      ++drawn;
+      const int pos = ValueToPixel(static_cast<double>(v));
+      DrawMark(pass, pos, pass.Horizontal && !labelled ? 4 : pass.Horizontal ? 7 : 6);
+      Record(static_cast<double>(v));
+      TickDrawn(pass, v, pos);
+      if (labelled && labels) LogLabel(pass, v, f, exponent, pos);
+    }
+    ++exponent;
+    if (drawn >= pass.MaxSteps ||
+        !(hi >= kTol * std::pow(10.0L, static_cast<long double>(exponent))))
+      break;
+  }
+}
+
+}  // namespace zarn

@@ -1,0 +1,320 @@
+#pragma once
+// The scale engine: mapping of values to pixels, the tick sequences (linear,
+// logarithmic, elapsed time, calendar), tick labels and the drawing of one
+// axis on a canvas; and TScale, the control that shows one axis.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "base/zarn_alignment.h"
+#include "surface/zarn_canvas.h"
+#include "surface/zarn_persistent.h"
+
+namespace zarn {
+
+enum TScaleType : std::uint8_t { sctXB, sctXT, sctYL, sctYR };
+enum TFigType : std::uint8_t { ftNoFigs, ftNum, ftTime, ftDateTime, ftUserText };
+enum TScaleUnitAnchor : std::uint8_t { uaSclTopLft, uaSclCenter, uaSclBotRgt };
+enum TTimeFormat : std::uint8_t { tfHHMMSS, tfHHhMM, tfAMPM };
+enum TYearLength : std::uint8_t { ylNone, ylYY, ylYYYY };
+enum TDateOrder : std::uint8_t { doMMDDYY, doDDMMYY, doYYMMDD };
+enum TDateForTime : std::uint8_t { dtNone, dtOnePerChart, dtOnePerDay, dtAllTicks };
+// Shared with the chart, which reacts to all of them; a scale control knows
+// only pan, zoom and zoom-drag.
+enum TMouseActMode : std::uint8_t {
+  maNone,
+  maPan,
+  maPanHoriz,
+  maPanVert,
+  maPanGrid,
+  maZoom,
+  maZoomDrag,
+  maZoomWind,
+  maZoomWindPos,
+  maRubberBand,
+  maSelectRect,
+  maDrawMTrace,
+  maDragLabel,
+  maDragCrossH,
+  maRotate,
+  maRotAndZoom,
+  maRotXOnly,
+  maRotZOnly,
+  maZoomPanColors
+};
+
+// Value names in declaration order, for stored layouts.
+inline constexpr std::array<std::string_view, 4> kScaleTypeNames{"sctXB", "sctXT", "sctYL",
+                                                                 "sctYR"};
+inline constexpr std::array<std::string_view, 5> kFigTypeNames{"ftNoFigs", "ftNum", "ftTime",
+                                                               "ftDateTime", "ftUserText"};
+inline constexpr std::array<std::string_view, 3> kScaleUnitAnchorNames{"uaSclTopLft", "uaSclCenter",
+                                                                       "uaSclBotRgt"};
+inline constexpr std::array<std::string_view, 3> kTimeFormatNames{"tfHHMMSS", "tfHHhMM", "tfAMPM"};
+inline constexpr std::array<std::string_view, 3> kYearLengthNames{"ylNone", "ylYY", "ylYYYY"};
+inline constexpr std::array<std::string_view, 3> kDateOrderNames{"doMMDDYY", "doDDMMYY",
+                                                                 "doYYMMDD"};
+inline constexpr std::array<std::string_view, 4> kDateForTimeNames{"dtNone", "dtOnePerChart",
+                                                                   "dtOnePerDay", "dtAllTicks"};
+inline constexpr std::array<std::string_view, 19> kMouseActModeNames{
+    "maNone",       "maPan",        "maPanHoriz",  "maPanVert",      "maPanGrid",
+    "maZoom",       "maZoomDrag",   "maZoomWind",  "maZoomWindPos",  "maRubberBand",
+    "maSelectRect", "maDrawMTrace", "maDragLabel", "maDragCrossH",   "maRotate",
+    "maRotAndZoom", "maRotXOnly",   "maRotZOnly",  "maZoomPanColors"};
+
+using TScaleTickDrawnEvent =
+    std::function<void(TObject* Sender, TCanvas& Canvas, TScaleType ScaleType,
+                       double CurrentTickPos, int ChartX, int ChartY)>;
+using TBeforeTickLabelEvent = std::function<void(TObject* Sender, TScaleType ScaleType,
+                                                 double CurrentTickPos, std::string& TickLabel)>;
+using TScaleRenderedEvent = std::function<void(TObject* Sender, TCanvas& Canvas)>;
+using TZoomPanEvent = std::function<void(TObject* Sender)>;
+using TDTLabelChangeEvent = std::function<void(TObject* Sender)>;
+
+// Date and time label settings. Created on its own every setting is zero; a
+// scale gives it its defaults.
+class TDTLabel : public TPersistent {
+ public:
+  TDTLabel() = default;
+  ~TDTLabel() override;
+  TDTLabel(const TDTLabel&) = delete;
+  TDTLabel& operator=(const TDTLabel&) = delete;
+
+  std::string_view ClassName() const override { return "TDTLabel"; }
+  // Copies the seven settings and the OnChange handler, without calling it.
+  void Assign(const TPersistent& source) override;
+
+  TTimeFormat TimeFormat() const { return timeFormat_; }
+  void SetTimeFormat(TTimeFormat value);
+  // One Latin-1 character each.
+  char DateSeparator() const { return dateSeparator_; }
+  void SetDateSeparator(char value);
+  char TimeSeparator() const { return timeSeparator_; }
+  void SetTimeSeparator(char value);
+  TYearLength YearLength() const { return yearLength_; }
+  void SetYearLength(TYearLength value);
+  bool MonthName() const { return monthName_; }
+  void SetMonthName(bool value);
+  TDateOrder DateOrder() const { return dateOrder_; }
+  void SetDateOrder(TDateOrder value);
+  TDateForTime DateForTime() const { return dateForTime_; }
+  void SetDateForTime(TDateForTime value);
+
+  TDTLabelChangeEvent OnChange;
+
+ private:
+  void Changed();
+
+  TTimeFormat timeFormat_ = tfHHMMSS;
+  char dateSeparator_ = 0;
+  char timeSeparator_ = 0;
+  TYearLength yearLength_ = ylNone;
+  bool monthName_ = false;
+  TDateOrder dateOrder_ = doMMDDYY;
+  TDateForTime dateForTime_ = dtNone;
+};
+
+// Tick label texts.
+// Value with Decimals (0 .. 12) decimals, or with Decimals -1 in the two-digit
+// exponent form (" 1.5E+03", "-2.0E-05"; eight asterisks when the exponent
+// needs three digits).
+std::string FormatTickNumber(long double Value, int Decimals);
+// Decimals of a linear scale's labels for DecPlaces -2 and -3.
+int AutoDecimals(int DecPlaces, long double RangeHigh, long double RangeLow);
+// Decimals of a logarithmic scale's labels for DecPlaces -2.
+int AutoLogDecimals(int DecPlaces, long double RangeLow, long double RangeHigh);
+// Piece Index (from 1) of a text split at "|"; indices past the end repeat the last piece.
+std::string UserTickTextPiece(std::string_view UserTickText, int Index);
+// The number put in place of the first "&" of the inscription, or after it.
+std::string ApplyInscript(std::string_view NumberText, std::string_view ScaleInscript);
+// An elapsed time in seconds as sign, hours, minutes, seconds (" 01:30:00"),
+// with milliseconds when asked (" 00:00:02.500").
+std::string ElapsedTimeText(long double Seconds, bool WithMilliseconds);
+
+// The new range of a mouse zoom or pan step: (X, Y) the pointer now, (X0, Y0)
+// where the drag started, Lc .. Hc the range now and L0 .. H0 at the start.
+// False when the action is not pan, zoom or zoom-drag, or when the step would
+// give no usable range (not finite, or both ends equal).
+struct TZoomPanInput {
+  int X = 0, Y = 0, X0 = 0, Y0 = 0;
+  double Lc = 0, Hc = 1, L0 = 0, H0 = 1;
+  bool Logarithmic = false;
+  TScaleType ScaleType = sctXB;
+  TMouseActMode MouseAction = maNone;
+  int MarginLeft = 0, MarginRight = 0, MarginTop = 0, MarginBottom = 0;
+  int Width = 0, Height = 0;
+};
+bool ComputeZoomPanRange(const TZoomPanInput& in, double& NewLow, double& NewHigh);
+
+inline constexpr int kMaxRecordedTicks = 250;
+
+// The engine behind every axis: settings, mapping, tick list and drawing on a
+// canvas. TScale adds the control around it; the engine on its own has no
+// window and never paints by itself.
+class TScaleEngine {
+ public:
+  TScaleEngine();
+  virtual ~TScaleEngine();
+  TScaleEngine(const TScaleEngine&) = delete;
+  TScaleEngine& operator=(const TScaleEngine&) = delete;
+
+  // Range ends are never equal: making them so moves the other end by 1.
+  double RangeLow() const { return rangeLow_; }
+  void SetRangeLow(double value);
+  double RangeHigh() const { return rangeHigh_; }
+  void SetRangeHigh(double value);
+  void SetRange(double Low, double High);
+
+  int MinTicks() const { return minTicks_; }
+  void SetMinTicks(int value);  // 0, or clamped to 2 .. 10
+  bool ShortTicks() const { return shortTicks_; }
+  void SetShortTicks(bool value);
+  bool Logarithmic() const { return logarithmic_; }
+  void SetLogarithmic(bool value);
+  TScaleType ScaleType() const { return scaleType_; }
+  void SetScaleType(TScaleType value);
+  bool IsHorizontal() const { return scaleType_ == sctXB || scaleType_ == sctXT; }
+
+  int MarginLeft() const { return marginLeft_; }
+  void SetMarginLeft(int value);  // negative values become 0
+  int MarginRight() const { return marginRight_; }
+  void SetMarginRight(int value);
+  int MarginTop() const { return marginTop_; }
+  void SetMarginTop(int value);
+  int MarginBottom() const { return marginBottom_; }
+  void SetMarginBottom(int value);
+
+  TFigType LabelType() const { return labelType_; }
+  void SetLabelType(TFigType value);
+  int DecPlaces() const { return decPlaces_; }
+  void SetDecPlaces(int value);  // clamped to -3 .. 12
+  const std::string& ScaleInscript() const { return scaleInscript_; }
+  void SetScaleInscript(const std::string& value);
+  const std::string& UserTickText() const { return userTickText_; }
+  void SetUserTickText(const std::string& value);
+  TDTLabel& DateFormat() { return dateFormat_; }
+  const TDTLabel& DateFormat() const { return dateFormat_; }
+  void SetDateFormat(const TDTLabel& value);
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& value);
+  int CaptionPosX() const { return captionPosX_; }
+  void SetCaptionPosX(int value);
+  int CaptionPosY() const { return captionPosY_; }
+  void SetCaptionPosY(int value);
+  TAlignment CaptionAlignment() const { return captionAlignment_; }
+  void SetCaptionAlignment(TAlignment value);
+  TScaleUnitAnchor CaptionAnchor() const { return captionAnchor_; }
+  void SetCaptionAnchor(TScaleUnitAnchor value);
+  bool ShowBaseLine() const { return showBaseLine_; }
+  void SetShowBaseLine(bool value);
+  bool Transparent() const { return transparent_; }
+  void SetTransparent(bool value);
+
+  // The mapping: pixel = PixelFactor * value + PixelOffset (of ln value when logarithmic).
+  double PixelFactor() const { return pixelFactor_; }
+  double PixelOffset() const { return pixelOffset_; }
+  void UpdateMapping();
+  int ValueToPixel(double Value) const;
+
+  // Positions recorded by the last drawing, in drawing order.
+  int NumTicks() const { return numTicks_; }
+  const std::array<double, kMaxRecordedTicks>& TickList() const { return tickList_; }
+  // Position Index (from 1); 0 outside 1 .. NumTicks.
+  double TickPosition(int Index) const;
+
+  // Ticks, labels and caption with the base line at the given y or x.
+  void DrawHorizontalScale(TCanvas& Canvas, int Y);
+  void DrawVerticalScale(TCanvas& Canvas, int X);
+
+  TScaleTickDrawnEvent OnScaleTickDrawn;
+  TBeforeTickLabelEvent OnBeforeTickLabel;
+
+  // The size of the area the margins are measured in (the control's size).
+  int ExtentWidth() const { return extentWidth_; }
+  int ExtentHeight() const { return extentHeight_; }
+  void SetExtent(int Width, int Height);
+
+ protected:
+  // Called by every setter that changes what is drawn.
+  virtual void RequestRedraw() {}
+  // While loading, the mapping is left alone.
+  virtual bool IsScaleLoading() const { return false; }
+  // The Sender of the drawing events.
+  virtual TObject* ScaleSender() { return nullptr; }
+
+  // Once set, Logarithmic refuses ranges that cannot be shown logarithmically.
+  void SetLogarithmicChecked(bool value) { logChecked_ = value; }
+  // The engine settings back to their defaults (caption texts emptied, the
+  // inscription and the tick list kept).
+  void ResetEngineDefaults();
+  // Copies the engine settings, mapping, tick list and engine events.
+  void AssignEngine(const TScaleEngine& source);
+
+ private:
+  struct TDrawPass;
+  void DrawScale(TDrawPass& pass);
+  void StoreRangeLow(double value);
+  void StoreRangeHigh(double value);
+  void Record(double value) {
+    if (numTicks_ < kMaxRecordedTicks) tickList_[static_cast<std::size_t>(numTicks_++)] = value;
+  }
+  int PixelLength() const;
+  int MaxTickSteps() const;
+  void DrawMark(TDrawPass& pass, int pos, int length);
+  void TickDrawn(TDrawPass& pass, long double value, int pos);
+  void PlaceLabel(TDrawPass& pass, int pos, const std::string& text, int centreHeight,
+                  int extraLines);
+  void LinearSequence(TDrawPass& pass);
+  void LogSequence(TDrawPass& pass);
+  bool TimeSequence(TDrawPass& pass);
+  void DateTimeSequence(TDrawPass& pass);
+  void DateTimeMessage(TDrawPass& pass, std::string_view oneLine,
+                       std::initializer_list<std::string_view> lines);
+  void ClockTicks(TDrawPass& pass, long double unitsPerDay, int unit, long double ideal);
+  void DayTicks(TDrawPass& pass, long double ideal);
+  void MonthTicks(TDrawPass& pass, long double ideal);
+  void YearTicks(TDrawPass& pass, long double ideal);
+  void CalendarTick(TDrawPass& pass, long double t, bool isLong, const std::string& label,
+                    bool clock);
+  std::string BeforeLabel(long double value, std::string text);
+  void LinearLabel(TDrawPass& pass, long double& p, int n, int pos);
+  void LogLabel(TDrawPass& pass, long double v, int f, int exponent, int pos);
+  void DrawCaption(TDrawPass& pass);
+
+  double rangeLow_ = 0;
+  double rangeHigh_ = 100;
+  int minTicks_ = 3;
+  bool shortTicks_ = true;
+  bool logarithmic_ = false;
+  bool logChecked_ = false;
+  TScaleType scaleType_ = sctXB;
+  int marginLeft_ = 20;
+  int marginRight_ = 20;
+  int marginTop_ = 20;
+  int marginBottom_ = 20;
+  double pixelFactor_ = 1;
+  double pixelOffset_ = 0;
+  int numTicks_ = 0;
+  std::array<double, kMaxRecordedTicks> tickList_{};
+  TFigType labelType_ = ftNum;
+  int decPlaces_ = -2;
+  std::string scaleInscript_;
+  std::string userTickText_;
+  TDTLabel dateFormat_;
+  std::string caption_;
+  int captionPosX_ = 4;
+  int captionPosY_ = 4;
+  TAlignment captionAlignment_ = taCenter;
+  TScaleUnitAnchor captionAnchor_ = uaSclTopLft;
+  bool showBaseLine_ = true;
+  bool transparent_ = false;
+  int extentWidth_ = 400;
+  int extentHeight_ = 400;
+};
+
+}  // namespace zarn

@@ -27,8 +27,10 @@ TTickStep NiceTickStep(int MinTicks, long double Low, long double High) {
   const long double span = std::fabs(High - Low);
 
   if (MinTicks <= 0) {
-    step.TickDistance = 1;
-    step.FirstTick = std::trunc(Low) - 1;
+    // One unit per tick in the direction of the range: a positive unit on a
+    // falling range would run away from RangeHigh and never reach it.
+    step.TickDistance = e;
+    step.FirstTick = std::trunc(Low) - e;
     AdvanceToLow(step, Low, e);
     step.ShortTickCount = span > 10 ? 1 : 5;
     return step;

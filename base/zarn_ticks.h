@@ -13,8 +13,8 @@ struct TTickStep {
 
 // A tick distance of 1, 2 or 5 times a power of ten that gives more than
 // MinTicks intervals over Low .. High (one tick per unit when MinTicks is 0),
-// and the first multiple of it at Low or just above. Ends that are not finite
-// give a distance of 0.
+// and the first multiple of it at Low or just beyond, in the direction of the
+// range. Ends that are not finite give a distance of 0.
 TTickStep NiceTickStep(int MinTicks, long double Low, long double High);
 
 }  // namespace zarn

@@ -208,14 +208,13 @@ void TScaleEngine::DateTimeSequence(TDrawPass& pass) {
   }
   // MinTicks 0 leaves no ideal step: taken as 1.
   const long double ideal = (high - low) / (minTicks_ == 0 ? 1 : minTicks_);
-  constexpr std::initializer_list<std::string_view> kBelow{"DateTime", "range is", "below 1",
-                                                           "second"};
   if (pass.Horizontal) {
     if (ideal <= 0.000011574L) return DateTimeMessage(pass, "DateTime range is below 1 second", {});
     if (ideal <= 0.00069444L) return ClockTicks(pass, 86400, cuSeconds, ideal);
   } else {
     if (ideal <= 1 / 8640000.0L)
-      return DateTimeMessage(pass, "DateTime range is below 1 second", kBelow);
+      return DateTimeMessage(pass, "DateTime range is below 1 second",
+                             {"DateTime", "range is", "below 1", "second"});
     if (ideal <= 1 / 86400.0L) return ClockTicks(pass, 8640000, cuHundredths, ideal);
     if (ideal <= 60 / 86400.0L) return ClockTicks(pass, 86400, cuSeconds, ideal);
   }

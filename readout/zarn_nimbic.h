@@ -4,8 +4,14 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
+#include "base/zarn_alignment.h"
 #include "base/zarn_engineering.h"
+#include "base/zarn_marks.h"
+#include "surface/zarn_canvas.h"
+#include "surface/zarn_color.h"
+#include "surface/zarn_graphics.h"
 #include "surface/zarn_persistent.h"
 
 namespace zarn {
@@ -68,5 +74,38 @@ std::string FormatAngle(TAngleKind Kind, std::int32_t Decimals, double X);
 std::string BuildDisplayText(const TDisplaySettings& Settings, const TTextWidthFunc& textWidth,
                              const TBeforeDisplayEvent& OnBeforeDisplay = {},
                              TObject* Sender = nullptr);
+
+// The read-out's properties that steer its picture apart from the value text,
+// with their initial values.
+struct TNimbicLook {
+  std::int32_t LeftSpace = 35;
+  std::string LeftText;
+  std::string RightText;
+  TAlignment LeftTextAlignment = taRightJustify;
+  TAlignment Alignment = taCenter;
+  TAlignment RightTextAlignment = taLeftJustify;
+  TColor ColorLabBakG = clBtnFace;
+  TColor ColorLabText = clBlack;
+  TColor ColorOutBakG = clBtnFace;
+  TColor ColorOutText = clBlack;
+  TColorScheme ColorScheme = csBWG;
+  TColor ColorDark = clBlack;
+  TColor ColorShadow3D = clGray;
+  TColor ColorHighlight3D = clWhite;
+  TFrameStyle FrameStyle = fsLowered;
+  bool Transparent = false;
+};
+
+// The text every read-out's line height is measured with: ascenders,
+// descenders and accented capitals.
+inline constexpr std::string_view kNimbicMeasureText = "(8g]}ÜÄ§";
+
+// Paints a read-out of Width x Height pixels onto Surface at its origin: the
+// left text, the framed value field and the right text, composed off-screen
+// and copied in one Draw (an AND copy over a pre-filled value field when
+// Look.Transparent is set). Surface takes Font.
+void PaintNimbic(TCanvas& Surface, const TFont& Font, int Width, int Height, bool Enabled,
+                 const TNimbicLook& Look, const TDisplaySettings& Display,
+                 const TBeforeDisplayEvent& OnBeforeDisplay = {}, TObject* Sender = nullptr);
 
 }  // namespace zarn

@@ -243,8 +243,10 @@ void TScaleEngine::ClockTicks(TDrawPass& pass, long double unitsPerDay, int unit
   const long double longDist = q / unitsPerDay;
   const long double shortDist = shortStep / unitsPerDay;
   const long double dayStart = Floor(low);
-  const long double units = (low - dayStart) * unitsPerDay;
-  long double t0 = dayStart + std::ceil(units / q - 1e-9L) * longDist;
+  // Stored day values carry an error of about 1e-11 days: a tick a hair
+  // before RangeLow counts as on it.
+  const long double units = (low - kEndTolerance - dayStart) * unitsPerDay;
+  long double t0 = dayStart + std::ceil(units / q) * longDist;
   if (shortTicks_) {
     for (int i = 0; i < 64 && t0 > low; ++i)
       t0 -= shortDist;

@@ -2,7 +2,6 @@
 // The settings of one caption placed on a chart. The label draws nothing
 // itself; its owner hooks OnChange to redraw.
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -19,11 +18,6 @@ namespace zarn {
 // Which coordinates of a label are world coordinates of its layer.
 enum TTxtLblAttachMode : std::uint8_t { tlamNone, tlamXOnly, tlamYOnly, tlamBoth };
 enum TTxtLblMode : std::uint8_t { tlOff, tlsimple, tlBox, tlUnderline, tlShadow };
-
-inline constexpr std::array<std::string_view, 4> kTxtLblAttachModeNames{"tlamNone", "tlamXOnly",
-                                                                        "tlamYOnly", "tlamBoth"};
-inline constexpr std::array<std::string_view, 5> kTxtLblModeNames{"tlOff", "tlsimple", "tlBox",
-                                                                  "tlUnderline", "tlShadow"};
 
 class TCustomTextLabel : public TPersistent {
  public:

@@ -194,6 +194,7 @@ const TEnumInfo AlignInfo("TAlign",
                           {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"});
 const TEnumInfo AnchorKindInfo("TAnchorKind", {"akLeft", "akTop", "akRight", "akBottom"});
 const TEnumInfo AlignmentInfo("TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"});
+const TEnumInfo VerticalAlignmentInfo("TVerticalAlignment", {"vaTop", "vaCenter", "vaBottom"});
 const TEnumInfo FontStyleInfo("TFontStyle", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"});
 const TEnumInfo FontPitchInfo("TFontPitch", {"fpDefault", "fpVariable", "fpFixed"});
 const TEnumInfo CharsetInfo = TEnumInfo::WithValues("TFontCharset", {{"ANSI_CHARSET", 0},

@@ -187,6 +187,7 @@ const char* ColorToIdent(TColor color);  // null when the colour has no name
 extern const TEnumInfo AlignInfo;
 extern const TEnumInfo AnchorKindInfo;
 extern const TEnumInfo AlignmentInfo;
+extern const TEnumInfo VerticalAlignmentInfo;
 extern const TEnumInfo FontStyleInfo;
 extern const TEnumInfo FontPitchInfo;
 extern const TEnumInfo CharsetInfo;

@@ -30,6 +30,7 @@ enum TAnchorKind : std::uint8_t { akLeft, akTop, akRight, akBottom };
 using TAnchors = TSet<TAnchorKind>;
 
 enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
+enum TVerticalAlignment : std::uint8_t { vaTop, vaCenter, vaBottom };
 
 enum TDragMode : std::uint8_t { dmManual, dmAutomatic };
 enum TDragKind : std::uint8_t { dkDrag, dkDock };

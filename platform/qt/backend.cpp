@@ -1,0 +1,271 @@
+#include <QApplication>
+#include <QMessageBox>
+#include <QPalette>
+#include <QScreen>
+#include <QTimer>
+#include <cstring>
+
+#include "platform/qt/qt_internal.h"
+
+namespace zarn {
+
+using qtimpl::FromQColor;
+using qtimpl::PeerOf;
+
+namespace qtimpl {
+TQtServices* CurrentServices() {
+  return dynamic_cast<TQtServices*>(&Application().Services());
+}
+}  // namespace qtimpl
+
+// ---- services ----
+
+TQtServices::TQtServices() = default;
+
+TQtServices::~TQtServices() {
+  if (overrideActive_ && QGuiApplication::instance()) QGuiApplication::restoreOverrideCursor();
+}
+
+void TQtServices::ApplySystemColors() {
+  ResetSysColors();
+  if (!QGuiApplication::instance()) return;
+  const QPalette pal = QGuiApplication::palette();
+  struct Entry {
+    TColor Color;
+    QPalette::ColorGroup Group;
+    QPalette::ColorRole Role;
+  };
+  const Entry table[] = {
+      {clScrollBar, QPalette::Active, QPalette::Midlight},
+      {clBackground, QPalette::Active, QPalette::Window},
+      {clActiveCaption, QPalette::Active, QPalette::Highlight},
+      {clInactiveCaption, QPalette::Inactive, QPalette::Mid},
+      {clMenu, QPalette::Active, QPalette::Window},
+      {clWindow, QPalette::Active, QPalette::Base},
+      {clWindowFrame, QPalette::Active, QPalette::Shadow},
+      {clMenuText, QPalette::Active, QPalette::WindowText},
+      {clWindowText, QPalette::Active, QPalette::Text},
+      {clCaptionText, QPalette::Active, QPalette::HighlightedText},
+      {clActiveBorder, QPalette::Active, QPalette::Button},
+      {clInactiveBorder, QPalette::Inactive, QPalette::Button},
+      {clAppWorkSpace, QPalette::Active, QPalette::Mid},
+      {clHighlight, QPalette::Active, QPalette::Highlight},
+      {clHighlightText, QPalette::Active, QPalette::HighlightedText},
+      {clBtnFace, QPalette::Active, QPalette::Button},
+      {clBtnShadow, QPalette::Active, QPalette::Dark},
+      {clGrayText, QPalette::Disabled, QPalette::Text},
+      {clBtnText, QPalette::Active, QPalette::ButtonText},
+      {clInactiveCaptionText, QPalette::Inactive, QPalette::WindowText},
+      {clBtnHighlight, QPalette::Active, QPalette::Light},
+      {cl3DDkShadow, QPalette::Active, QPalette::Shadow},
+      {cl3DLight, QPalette::Active, QPalette::Midlight},
+      {clInfoText, QPalette::Active, QPalette::ToolTipText},
+      {clInfoBk, QPalette::Active, QPalette::ToolTipBase},
+  };
+  for (const Entry& e : table)
+    SetSysColor(static_cast<int>(e.Color & 0xFF), FromQColor(pal.color(e.Group, e.Role)));
+}
+
+int TQtServices::MessageBox(const std::string& text, const std::string& caption, int flags) {
+  if (MessageRecorder) return MessageRecorder->MessageBox(text, caption, flags);
+  if (!QApplication::instance()) return IDCANCEL;
+  QMessageBox box(QApplication::activeWindow());
+  switch (flags & 0xF0) {
+    case MB_ICONERROR:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case MB_ICONQUESTION:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case MB_ICONWARNING:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case MB_ICONINFORMATION:
+      box.setIcon(QMessageBox::Information);
+      break;
+    default:
+      box.setIcon(QMessageBox::NoIcon);
+      break;
+  }
+  if ((flags & 0x0F) == MB_OKCANCEL)
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+  else
+    box.setStandardButtons(QMessageBox::Ok);
+  box.setDefaultButton(QMessageBox::Ok);
+  box.setWindowTitle(caption.empty() ? QCoreApplication::applicationName()
+                                     : QString::fromStdString(caption));
+  box.setText(QString::fromStdString(text));
+  return box.exec() == QMessageBox::Cancel ? IDCANCEL : IDOK;
+}
+
+QCursor TQtServices::CursorFor(TCursor cursor) const {
+  if (cursor <= 0) return QCursor(qtimpl::ShapeOf(cursor));
+  HCURSOR handle = Screen().Cursors(cursor);
+  if (!handle) return QCursor(Qt::ArrowCursor);
+  auto& cache = const_cast<std::map<int, std::unique_ptr<QCursor>>&>(registered_);
+  auto it = cache.find(cursor);
+  if (it == cache.end())
+    it = cache.emplace(cursor, std::make_unique<QCursor>(qtimpl::CursorFromImage(*handle))).first;
+  return *it->second;
+}
+
+void TQtServices::CursorRegistered(int index, HCURSOR /*cursor*/) {
+  // Built again from the new picture when next shown.
+  registered_.erase(index);
+}
+
+void TQtServices::ScreenCursorChanged(TCursor cursor) {
+  if (!QGuiApplication::instance()) return;
+  if (cursor == crDefault) {
+    if (overrideActive_) QGuiApplication::restoreOverrideCursor();
+    overrideActive_ = false;
+    return;
+  }
+  if (overrideActive_) {
+    QGuiApplication::changeOverrideCursor(CursorFor(cursor));
+  } else {
+    QGuiApplication::setOverrideCursor(CursorFor(cursor));
+    overrideActive_ = true;
+  }
+}
+
+void TQtServices::RealizeForm(TForm& form) {
+  RealizeQtForm(form);
+}
+
+void TQtServices::ShowForm(TForm& form) {
+  QWidget* w = WidgetOf(form);
+  if (!w) return;
+  if (form.Position() == poScreenCenter || form.Position() == poDesktopCenter) {
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+      const QRect area = screen->availableGeometry();
+      form.SetBounds(area.x() + (area.width() - form.Width()) / 2,
+                     area.y() + (area.height() - form.Height()) / 2, form.Width(), form.Height());
+    }
+  }
+  w->show();
+  // The offscreen platform has no stacking and says so on every call.
+  if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+    w->raise();
+    w->activateWindow();
+  }
+}
+
+void TQtServices::HideForm(TForm& form) {
+  if (QWidget* w = WidgetOf(form)) w->hide();
+  // A form closed with caFree is released right after this; free it once
+  // the event that closed it is handled.
+  if (QCoreApplication::instance())
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [] { Application().FreeReleasedForms(); },
+        Qt::QueuedConnection);
+}
+
+void TQtServices::RunLoop(TApplication& app) {
+  if (!app.Terminated() && QCoreApplication::instance()) QApplication::exec();
+}
+
+void TQtServices::Terminate() {
+  if (QCoreApplication::instance()) QCoreApplication::exit(0);
+}
+
+void TQtServices::ProcessMessages(TApplication& /*app*/) {
+  if (!QCoreApplication::instance()) return;
+  QCoreApplication::sendPostedEvents();
+  QCoreApplication::processEvents();
+}
+
+// ---- backend ----
+
+TQtBackend::TQtBackend(int& argc, char** argv) {
+  // Our own option first, so that Qt never sees it.
+  int out = 1;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--snapshot") == 0 && i + 1 < argc) {
+      snapshotFile_ = argv[++i];
+    } else if (std::strncmp(argv[i], "--snapshot=", 11) == 0) {
+      snapshotFile_ = argv[i] + 11;
+    } else {
+      argv[out++] = argv[i];
+    }
+  }
+  if (argc > 0) {
+    argc = out;
+    argv[argc] = nullptr;
+  }
+  if (!QApplication::instance()) {
+    // Forms are laid out in device pixels: no scaling to the screen's density.
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qunsetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    qunsetenv("QT_AUTO_SCREEN_SCALE_FACTOR");
+    argc_ = argc;
+    ownApp_ = std::make_unique<QApplication>(argc_, argv);
+    argc = argc_;
+  }
+  // Only the neutral side ends the program (closing the main form).
+  QApplication::setQuitOnLastWindowClosed(false);
+  Install();
+}
+
+TQtBackend::~TQtBackend() {
+  TApplication& app = Application();
+  // Forms own widgets: they go before the QApplication does.
+  app.DestroyComponents();
+  app.SetServices(nullptr);
+  ownApp_.reset();
+}
+
+TQtServices& TQtBackend::Install() {
+  auto services = std::make_unique<TQtServices>();
+  TQtServices& ref = *services;
+  Application().SetServices(std::move(services));
+  return ref;
+}
+
+TQtServices& TQtBackend::Services() {
+  if (TQtServices* s = qtimpl::CurrentServices()) return *s;
+  return Install();
+}
+
+int TQtBackend::Run() {
+  TApplication& app = Application();
+  if (!snapshotFile_.empty()) {
+    // Runs once the loop has started, after the main form was shown.
+    const std::string file = snapshotFile_;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [file, &app] {
+          TForm* form = app.MainForm();
+          if (!form || !SaveFormSnapshot(*form, file)) app.SetExitCode(1);
+          app.Terminate();
+        },
+        Qt::QueuedConnection);
+  }
+  return app.Run();
+}
+
+bool SaveFormSnapshot(TForm& form, const std::string& path) {
+  if (!QApplication::instance()) return false;
+  QWidget* w = WidgetOf(form);
+  if (!w) {
+    RealizeQtForm(form);
+    w = WidgetOf(form);
+    if (!w) return false;
+  }
+  QCoreApplication::sendPostedEvents();
+  const bool shown = w->isVisible();
+  if (!shown) {
+    // Rendered as if shown, but no window appears.
+    w->setAttribute(Qt::WA_DontShowOnScreen, true);
+    w->show();
+  }
+  const QImage image = w->grab().toImage();
+  if (!shown) {
+    w->hide();
+    w->setAttribute(Qt::WA_DontShowOnScreen, false);
+  }
+  return !image.isNull() && image.save(QString::fromStdString(path), "PNG");
+}
+
+}  // namespace zarn

@@ -1,0 +1,165 @@
+#include <QWidget>
+#include <memory>
+
+#include "platform/qt/qt_internal.h"
+
+namespace zarn::qtimpl {
+
+TQtPeer::TQtPeer(TWinControl& control, QWidget* widget, TControlWidget* face)
+    : control_(control), widget_(widget), face_(face) {}
+
+TQtPeer::~TQtPeer() {
+  if (!widget_) return;
+  // The control is going: the widget must not call back into it, not even
+  // from the events its own destruction sends.
+  face_->Detach();
+  std::unique_ptr<QWidget> doomed(widget_.data());
+}
+
+void TQtPeer::Invalidate(const TRect& rect) {
+  if (widget_) widget_->update(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()));
+}
+
+void TQtPeer::SurfaceChanged() {
+  if (widget_) widget_->update();
+}
+
+void TQtPeer::BoundsChanged() {
+  SyncGeometry();
+}
+
+void TQtPeer::VisibleChanged() {
+  // A form's visibility goes through ShowForm and HideForm.
+  if (widget_ && !widget_->isWindow()) widget_->setVisible(control_.Visible());
+}
+
+void TQtPeer::EnabledChanged() {
+  if (widget_) widget_->setEnabled(control_.Enabled());
+}
+
+void TQtPeer::StateChanged() {
+  if (!widget_) return;
+  widget_->setFont(ToQFont(control_.Font()));
+  face_->SyncState();
+}
+
+void TQtPeer::CursorChanged(TControl& /*control*/) {
+  if (widget_) face_->SyncCursor();
+}
+
+void TQtPeer::ChildrenChanged() {
+  if (!widget_) return;
+  // Children that went elsewhere stop showing here.
+  for (QObject* o : widget_->children()) {
+    auto* child = dynamic_cast<TControlWidget*>(o);
+    if (child && child->Control() && child->Control()->Parent() != &control_)
+      static_cast<QWidget*>(o)->hide();
+  }
+  RealizeTree(control_, widget_->parentWidget());
+  TWinControl* root = &control_;
+  while (root->Parent())
+    root = root->Parent();
+  ApplyTabOrder(*root);
+}
+
+void TQtPeer::SyncGeometry() {
+  if (!widget_) return;
+  if (widget_->isWindow()) {
+    if (widget_->pos() != QPoint(control_.Left(), control_.Top()))
+      widget_->move(control_.Left(), control_.Top());
+    if (widget_->size() != QSize(control_.ClientWidth(), control_.ClientHeight()))
+      widget_->resize(control_.ClientWidth(), control_.ClientHeight());
+  } else {
+    const QRect r(control_.Left(), control_.Top(), control_.Width(), control_.Height());
+    if (widget_->geometry() != r) widget_->setGeometry(r);
+  }
+}
+
+void TQtPeer::SyncAll() {
+  if (!widget_) return;
+  SyncGeometry();
+  widget_->setEnabled(control_.Enabled());
+  widget_->setFont(ToQFont(control_.Font()));
+  face_->SyncState();
+  face_->SyncCursor();
+  if (!widget_->isWindow()) widget_->setVisible(control_.Visible());
+}
+
+TQtPeer* PeerOf(const TWinControl& control) {
+  return dynamic_cast<TQtPeer*>(control.Peer());
+}
+
+namespace {
+
+// A child widget belongs to its Qt parent, a window to the peer.
+template <class W, class C>
+std::pair<QWidget*, TControlWidget*> Make(C& control, QWidget* parent) {
+  auto made = std::make_unique<W>(control, parent);
+  W* w = made.release();
+  return {w, w};
+}
+
+std::pair<QWidget*, TControlWidget*> MakeWidget(TWinControl& control, QWidget* parent) {
+  if (auto* bar = dynamic_cast<TScrollBar*>(&control))
+    return Make<TScrollBarWidget>(*bar, parent);
+  if (auto* button = dynamic_cast<TBitBtn*>(&control))
+    return Make<TButtonWidget>(*button, parent);
+  return Make<TSurfaceWidget>(control, parent);
+}
+
+void CollectChain(TWinControl& control, std::vector<QWidget*>& chain) {
+  for (TWinControl* child : control.TabList()) {
+    if (TQtPeer* peer = PeerOf(*child); peer && peer->Widget()) chain.push_back(peer->Widget());
+    CollectChain(*child, chain);
+  }
+}
+
+}  // namespace
+
+void RealizeTree(TWinControl& control, QWidget* parentWidget) {
+  TQtPeer* peer = PeerOf(control);
+  if (!peer || !peer->Widget()) {
+    // A form is a window of its own; every other control lives in its parent's widget.
+    QWidget* parent = dynamic_cast<TForm*>(&control) ? nullptr : parentWidget;
+    auto [widget, face] = MakeWidget(control, parent);
+    auto made = std::make_unique<TQtPeer>(control, widget, face);
+    peer = made.get();
+    control.SetPeer(std::move(made));
+    peer->SyncAll();
+  } else if (!peer->Widget()->isWindow() && peer->Widget()->parentWidget() != parentWidget) {
+    peer->Widget()->setParent(parentWidget);
+    peer->SyncAll();
+  }
+  for (int i = 0; i < control.ControlCount(); ++i)
+    if (auto* child = dynamic_cast<TWinControl*>(control.Controls(i)))
+      RealizeTree(*child, peer->Widget());
+  if (control.HandleAllocated())
+    for (int i = 0; i < control.ControlCount(); ++i)
+      if (auto* child = dynamic_cast<TWinControl*>(control.Controls(i))) child->CreateHandle();
+}
+
+void ApplyTabOrder(TWinControl& root) {
+  std::vector<QWidget*> chain;
+  CollectChain(root, chain);
+  for (std::size_t i = 1; i < chain.size(); ++i)
+    if (chain[i - 1]->window() == chain[i]->window()) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+}  // namespace zarn::qtimpl
+
+namespace zarn {
+
+QWidget* WidgetOf(TControl& control) {
+  TWinControl* w = control.WindowControl();
+  if (!w) return nullptr;
+  qtimpl::TQtPeer* peer = qtimpl::PeerOf(*w);
+  return peer ? peer->Widget() : nullptr;
+}
+
+void RealizeQtForm(TForm& form) {
+  qtimpl::RealizeTree(form, nullptr);
+  qtimpl::ApplyTabOrder(form);
+  form.CreateHandle();
+}
+
+}  // namespace zarn

@@ -1,0 +1,193 @@
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "platform/qt/qt_internal.h"
+
+namespace zarn::qtimpl {
+
+namespace {
+QCursor CursorOf(TCursor cursor) {
+  if (TQtServices* services = CurrentServices()) return services->CursorFor(cursor);
+  return QCursor(ShapeOf(cursor));
+}
+}  // namespace
+
+TSurfaceWidget::TSurfaceWidget(TWinControl& control, QWidget* parent)
+    : QFrame(parent), TControlWidget(control) {
+  // The surface covers every pixel; nothing needs erasing first.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  setFrameShape(QFrame::NoFrame);
+}
+
+void TSurfaceWidget::SyncState() {
+  if (!control_) return;
+  if (auto* form = dynamic_cast<TForm*>(control_)) {
+    setWindowTitle(QString::fromStdString(form->Caption()));
+  } else if (auto* panel = dynamic_cast<TPanel*>(control_)) {
+    switch (panel->BevelOuter()) {
+      case bvRaised:
+        setFrameStyle(QFrame::Panel | QFrame::Raised);
+        break;
+      case bvLowered:
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        break;
+      default:
+        setFrameStyle(QFrame::NoFrame);
+        break;
+    }
+    setLineWidth(panel->BevelWidth());
+  }
+  if (!isWindow()) setFocusPolicy(control_->TabStop() ? Qt::StrongFocus : Qt::NoFocus);
+  update();
+}
+
+TCursor TSurfaceWidget::CursorAt(QPoint pos) const {
+  if (!control_) return crDefault;
+  if (TControl* hit = control_->ControlAtPos(Point(pos.x(), pos.y())))
+    if (hit->Cursor() != crDefault) return hit->Cursor();
+  return control_->Cursor();
+}
+
+void TSurfaceWidget::SyncCursor() {
+  const TCursor c = CursorAt(lastPos_);
+  if (c == crDefault)
+    unsetCursor();
+  else
+    setCursor(CursorOf(c));
+}
+
+bool TSurfaceWidget::event(QEvent* e) {
+  // Controls that take Tab themselves get it as a key, not as focus movement.
+  if (e->type() == QEvent::KeyPress && control_) {
+    auto* k = static_cast<QKeyEvent*>(e);
+    if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) &&
+        (control_->DlgCode() & (DLGC_WANTTAB | DLGC_WANTALLKEYS))) {
+      keyPressEvent(k);
+      return true;
+    }
+  }
+  return QFrame::event(e);
+}
+
+void TSurfaceWidget::paintEvent(QPaintEvent* e) {
+  QPainter p(this);
+  if (!control_) {
+    p.fillRect(e->rect(), palette().window());
+    return;
+  }
+  if (control_->HandleAllocated() && control_->NeedsPaint()) control_->PaintWindow();
+  const TBitmap* surface = control_->SurfaceBitmap();
+  const QRect area = e->rect();
+  if (surface && !surface->Empty()) {
+    const QImage image = SurfaceImage(*surface);
+    p.drawImage(area.topLeft(), image, area);
+    // Outside the surface (a size change not yet painted) the control's colour.
+    const QRegion rest = QRegion(area) - QRegion(image.rect());
+    for (const QRect& r : rest)
+      p.fillRect(r, ToQColor(control_->Color()));
+  } else {
+    p.fillRect(area, ToQColor(control_->Color()));
+  }
+  if (frameShape() != QFrame::NoFrame) drawFrame(&p);
+}
+
+void TSurfaceWidget::mousePressEvent(QMouseEvent* e) {
+  TMouseButton button;
+  if (!control_ || !ButtonOf(e->button(), button)) return QFrame::mousePressEvent(e);
+  const QPoint p = e->position().toPoint();
+  control_->DeliverMouseDown(button, ShiftOf(e->modifiers(), e->buttons()), p.x(), p.y());
+}
+
+void TSurfaceWidget::mouseReleaseEvent(QMouseEvent* e) {
+  TMouseButton button;
+  if (!control_ || !ButtonOf(e->button(), button)) return QFrame::mouseReleaseEvent(e);
+  const QPoint p = e->position().toPoint();
+  control_->DeliverMouseUp(button, ShiftOf(e->modifiers(), e->buttons()), p.x(), p.y());
+}
+
+void TSurfaceWidget::mouseDoubleClickEvent(QMouseEvent* e) {
+  TMouseButton button;
+  if (!control_ || !ButtonOf(e->button(), button)) return QFrame::mouseDoubleClickEvent(e);
+  const QPoint p = e->position().toPoint();
+  const TShiftState shift = ShiftOf(e->modifiers(), e->buttons());
+  // Only the left button double-clicks; a quick second press of another
+  // button is an ordinary press.
+  if (button == mbLeft)
+    control_->DeliverDblClick(shift, p.x(), p.y());
+  else
+    control_->DeliverMouseDown(button, shift, p.x(), p.y());
+}
+
+void TSurfaceWidget::mouseMoveEvent(QMouseEvent* e) {
+  if (!control_) return QFrame::mouseMoveEvent(e);
+  const QPoint p = e->position().toPoint();
+  lastPos_ = p;
+  QPointer<QWidget> alive(this);
+  control_->DeliverMouseMove(ShiftOf(e->modifiers(), e->buttons()), p.x(), p.y());
+  if (alive) SyncCursor();
+}
+
+void TSurfaceWidget::enterEvent(QEnterEvent* e) {
+  if (!control_) return QFrame::enterEvent(e);
+  lastPos_ = e->position().toPoint();
+  control_->DeliverMouseEnter();
+}
+
+void TSurfaceWidget::leaveEvent(QEvent* e) {
+  if (!control_) return QFrame::leaveEvent(e);
+  control_->DeliverMouseLeave();
+}
+
+void TSurfaceWidget::keyPressEvent(QKeyEvent* e) {
+  if (!control_) return QFrame::keyPressEvent(e);
+  const TShiftState shift = ShiftOf(e->modifiers(), QGuiApplication::mouseButtons());
+  TWord key = VirtualKeyOf(e->key());
+  QPointer<QWidget> alive(this);
+  if (key != 0) control_->DispatchKeyDown(key, shift);
+  if (!alive || !control_) return;
+  const QString text = e->text();
+  if (text.size() == 1 && text[0].unicode() < 256) {
+    char c = static_cast<char>(static_cast<unsigned char>(text[0].unicode()));
+    control_->DispatchKeyPress(c);
+  }
+}
+
+void TSurfaceWidget::keyReleaseEvent(QKeyEvent* e) {
+  if (!control_) return QFrame::keyReleaseEvent(e);
+  TWord key = VirtualKeyOf(e->key());
+  if (key != 0)
+    control_->DispatchKeyUp(key, ShiftOf(e->modifiers(), QGuiApplication::mouseButtons()));
+}
+
+void TSurfaceWidget::resizeEvent(QResizeEvent* e) {
+  QFrame::resizeEvent(e);
+  // A window resized by the user or the window manager; children are placed
+  // by the neutral side, which sets their geometry.
+  if (!control_ || !isWindow()) return;
+  const int cw = width(), ch = height();
+  if (cw == control_->ClientWidth() && ch == control_->ClientHeight()) return;
+  const int fw = control_->Width() - control_->ClientWidth();
+  const int fh = control_->Height() - control_->ClientHeight();
+  control_->SetBounds(control_->Left(), control_->Top(), cw + fw, ch + fh);
+}
+
+void TSurfaceWidget::moveEvent(QMoveEvent* e) {
+  QFrame::moveEvent(e);
+  if (!control_ || !isWindow()) return;
+  const QPoint p = pos();
+  if (p.x() != control_->Left() || p.y() != control_->Top())
+    control_->SetBounds(p.x(), p.y(), control_->Width(), control_->Height());
+}
+
+void TSurfaceWidget::closeEvent(QCloseEvent* e) {
+  // The neutral form decides (CloseQuery, OnClose, ending the application);
+  // it hides the window itself when it should go.
+  e->ignore();
+  if (auto* form = dynamic_cast<TForm*>(control_)) form->Close();
+}
+
+}  // namespace zarn::qtimpl

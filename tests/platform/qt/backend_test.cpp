@@ -1,0 +1,411 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "platform/qt/qt_internal.h"
+#include "tests/platform/qt/qt_test_form.h"
+
+namespace zarn {
+namespace {
+
+using qttest::TMouseRecord;
+using qttest::TPatternControl;
+using qttest::TQtTestForm;
+
+class QtEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    backend = std::make_unique<TQtBackend>(argc_, argv_);
+    qttest::RegisterQtTestClasses();
+  }
+  void TearDown() override { backend.reset(); }
+  static inline std::unique_ptr<TQtBackend> backend;
+
+ private:
+  int argc_ = 1;
+  char name_[9] = "qt_tests";
+  char* argv_[2] = {name_, nullptr};
+};
+
+[[maybe_unused]] ::testing::Environment* const kEnvironment =
+    ::testing::AddGlobalTestEnvironment(std::make_unique<QtEnvironment>().release());
+
+class QtBackend : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Application().Reset();
+    services_ = &QtEnvironment::backend->Install();
+    Application().SetTitle("Backend Test");
+    Application().Initialize();
+    form_ = &Application().CreateForm<TQtTestForm>(qttest::kTestLayout);
+  }
+  void TearDown() override { Application().Reset(); }
+
+  void Show() {
+    form_->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Window()));
+    QApplication::processEvents();
+  }
+  QWidget* Window() { return WidgetOf(*form_); }
+  template <class W = QWidget>
+  W* WidgetNamed(const char* name) {
+    return dynamic_cast<W*>(WidgetOf(form_->Get<TControl>(name)));
+  }
+  TPatternControl& Pattern() { return form_->Get<TPatternControl>("Pattern1"); }
+  TScrollBar& Bar(const char* name) { return form_->Get<TScrollBar>(name); }
+
+  TQtServices* services_ = nullptr;
+  TQtTestForm* form_ = nullptr;
+};
+
+bool SameShift(const TMouseRecord& r, TShiftState s) {
+  return r.Shift == s;
+}
+
+TEST_F(QtBackend, FormOpensAtItsDesignedClientSizeWithCaptionAndFont) {
+  Show();
+  QWidget* w = Window();
+  ASSERT_NE(w, nullptr);
+  EXPECT_TRUE(w->isWindow());
+  EXPECT_EQ(w->windowTitle(), "Qt backend test");
+  EXPECT_EQ(w->size(), QSize(400, 300));
+  EXPECT_EQ(w->pos(), QPoint(40, 30));
+  EXPECT_EQ(w->devicePixelRatio(), 1.0);  // no scaling of the layout
+  EXPECT_EQ(w->font().pixelSize(), 13);
+  EXPECT_EQ(form_->Shows, 1);
+  EXPECT_EQ(form_->ClientWidth(), 400);
+  EXPECT_EQ(form_->ClientHeight(), 300);
+  // Children are where their bounds and alignment put them.
+  EXPECT_EQ(WidgetNamed("Panel1")->geometry(), QRect(0, 0, 400, 65));
+  EXPECT_EQ(WidgetNamed("Pattern1")->geometry(), QRect(0, 65, 400, 235));
+  EXPECT_EQ(WidgetNamed("SB1")->geometry(), QRect(96, 8, 122, 17));
+  EXPECT_EQ(WidgetNamed("SB1")->parentWidget(), WidgetNamed("Panel1"));
+  // The custom control's window existed when its CreateWnd ran, exactly once.
+  EXPECT_EQ(Pattern().WindowsCreated, 1);
+  EXPECT_TRUE(Pattern().WidgetExistedAtCreate);
+  EXPECT_TRUE(Pattern().HandleAllocated());
+}
+
+TEST_F(QtBackend, ResizingKeepsThePanelAndGivesTheRestToTheClientControl) {
+  Show();
+  Window()->resize(520, 380);
+  QApplication::processEvents();
+  EXPECT_EQ(form_->ClientWidth(), 520);
+  EXPECT_EQ(form_->ClientHeight(), 380);
+  TPanel& panel = form_->Get<TPanel>("Panel1");
+  EXPECT_EQ(panel.BoundsRect(), Rect(0, 0, 520, 65));
+  EXPECT_EQ(Pattern().BoundsRect(), Rect(0, 65, 520, 380));
+  EXPECT_EQ(WidgetNamed("Panel1")->geometry(), QRect(0, 0, 520, 65));
+  EXPECT_EQ(WidgetNamed("Pattern1")->geometry(), QRect(0, 65, 520, 315));
+  EXPECT_EQ(Bar("SB1").BoundsRect(), Rect(96, 8, 218, 25));
+  EXPECT_EQ(WidgetNamed("BButExit")->geometry(), QRect(8, 8, 73, 49));
+  // The surface follows the new size.
+  EXPECT_EQ(Pattern().Surface().Width(), 520);
+  EXPECT_EQ(Pattern().Surface().Height(), 315);
+
+  // And the other way: a size set on the form resizes the window.
+  form_->SetClientWidth(300);
+  QApplication::processEvents();
+  EXPECT_EQ(Window()->width(), 300);
+  EXPECT_EQ(WidgetNamed("Pattern1")->width(), 300);
+}
+
+TEST_F(QtBackend, TabMovesThroughThePanelInTabOrder) {
+  Show();
+  QWidget* button = WidgetNamed("BButExit");
+  button->setFocus();
+  QApplication::processEvents();
+  ASSERT_EQ(QApplication::focusWidget(), button);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), WidgetNamed("SB1"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), WidgetNamed("SB2"));
+}
+
+TEST_F(QtBackend, ScrollBarKeysMoveThePositionTheDesktopWay) {
+  Show();
+  auto* sb = WidgetNamed<QScrollBar>("SB1");
+  ASSERT_NE(sb, nullptr);
+  EXPECT_EQ(sb->orientation(), Qt::Horizontal);
+  EXPECT_EQ(sb->minimum(), 1);
+  EXPECT_EQ(sb->maximum(), 100);
+  EXPECT_EQ(sb->value(), 4);
+  sb->setFocus();
+  struct Step {
+    Qt::Key Key;
+    int Expected;
+  };
+  const Step steps[] = {{Qt::Key_Right, 5}, {Qt::Key_Down, 6}, {Qt::Key_PageDown, 16},
+                        {Qt::Key_Left, 15}, {Qt::Key_Up, 14},  {Qt::Key_PageUp, 4},
+                        {Qt::Key_End, 100}, {Qt::Key_Home, 1}};
+  std::size_t changes = 0;
+  for (const Step& s : steps) {
+    QTest::keyClick(sb, s.Key);
+    EXPECT_EQ(Bar("SB1").Position(), s.Expected) << QTest::toString(s.Key);
+    EXPECT_EQ(sb->value(), s.Expected);
+    ASSERT_EQ(form_->Changes.size(), ++changes) << "OnChange once per key";
+    EXPECT_EQ(form_->Changes.back(), "SB1=" + std::to_string(s.Expected));
+  }
+  // At the lower end a further decrease changes nothing and fires nothing.
+  QTest::keyClick(sb, Qt::Key_Left);
+  EXPECT_EQ(Bar("SB1").Position(), 1);
+  EXPECT_EQ(form_->Changes.size(), changes);
+}
+
+TEST_F(QtBackend, ScrollBarMouseClicksChangeThePositionOncePerClick) {
+  Show();
+  auto* sb = WidgetNamed<QScrollBar>("SB1");
+  auto rectOf = [sb](QStyle::SubControl part) {
+    QStyleOptionSlider opt;
+    opt.initFrom(sb);
+    opt.subControls = QStyle::SC_All;
+    opt.orientation = sb->orientation();
+    if (opt.orientation == Qt::Horizontal) opt.state |= QStyle::State_Horizontal;
+    opt.minimum = sb->minimum();
+    opt.maximum = sb->maximum();
+    opt.sliderPosition = sb->sliderPosition();
+    opt.sliderValue = sb->value();
+    opt.singleStep = sb->singleStep();
+    opt.pageStep = sb->pageStep();
+    opt.upsideDown = sb->invertedAppearance();
+    return sb->style()->subControlRect(QStyle::CC_ScrollBar, &opt, part, sb);
+  };
+  QTest::mouseClick(sb, Qt::LeftButton, {}, rectOf(QStyle::SC_ScrollBarAddLine).center());
+  EXPECT_EQ(Bar("SB1").Position(), 5);
+  QTest::mouseClick(sb, Qt::LeftButton, {}, rectOf(QStyle::SC_ScrollBarSubLine).center());
+  EXPECT_EQ(Bar("SB1").Position(), 4);
+  QTest::mouseClick(sb, Qt::LeftButton, {}, rectOf(QStyle::SC_ScrollBarAddPage).center());
+  EXPECT_EQ(Bar("SB1").Position(), 14);
+  EXPECT_EQ(form_->Changes, (std::vector<std::string>{"SB1=5", "SB1=4", "SB1=14"}));
+}
+
+TEST_F(QtBackend, ProgrammaticPositionsReachTheWidgetAndFireOnlyOnChange) {
+  Show();
+  auto* sb = WidgetNamed<QScrollBar>("SB2");
+  Bar("SB2").SetPosition(4);  // the same value: nothing
+  EXPECT_TRUE(form_->Changes.empty());
+  Bar("SB2").SetPosition(30);
+  EXPECT_EQ(sb->value(), 30);
+  EXPECT_EQ(form_->Changes, (std::vector<std::string>{"SB2=30"}));
+  Bar("SB2").SetParams(30, 10, 50);
+  EXPECT_EQ(sb->minimum(), 10);
+  EXPECT_EQ(sb->maximum(), 50);
+  EXPECT_EQ(form_->Changes.size(), 1u);
+  // A handler that moves the bar itself: the widget shows where it ended.
+  Bar("SB2").OnScroll = [](TObject*, TScrollCode, int& pos) { pos = 40; };
+  sb->setFocus();
+  QTest::keyClick(sb, Qt::Key_Right);
+  EXPECT_EQ(Bar("SB2").Position(), 40);
+  EXPECT_EQ(sb->value(), 40);
+}
+
+TEST_F(QtBackend, ButtonShowsItsGlyphAndClicks) {
+  Show();
+  auto* button = WidgetNamed<QPushButton>("BButExit");
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->text(), "Exit");
+  ASSERT_FALSE(button->icon().isNull());
+  const QImage glyph = button->icon().pixmap(QSize(7, 5)).toImage();
+  ASSERT_EQ(glyph.size(), QSize(7, 5));
+  EXPECT_EQ(qAlpha(glyph.pixel(0, 4)), 0) << "the lower-left colour is transparent";
+  EXPECT_EQ(qAlpha(glyph.pixel(0, 0)), 0);
+  EXPECT_EQ(glyph.pixel(3, 2), qRgb(255, 0, 0));
+  QTest::mouseClick(button, Qt::LeftButton);
+  EXPECT_EQ(form_->Clicks, 1);
+  button->setFocus();
+  QTest::keyClick(button, Qt::Key_Space);
+  EXPECT_EQ(form_->Clicks, 2);
+}
+
+TEST_F(QtBackend, PressMoveAndReleaseArriveWithCoordinatesAndShiftState) {
+  Show();
+  QWidget* w = WidgetNamed("Pattern1");
+  QTest::mousePress(w, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 20));
+  QTest::mouseMove(w, QPoint(30, 40));
+  QMouseEvent move(QEvent::MouseMove, QPointF(35, 45), w->mapToGlobal(QPointF(35, 45)),
+                   Qt::NoButton, Qt::LeftButton, Qt::ControlModifier);
+  QApplication::sendEvent(w, &move);
+  QTest::mouseRelease(w, Qt::LeftButton, Qt::ShiftModifier, QPoint(50, 60));
+  QTest::mousePress(w, Qt::RightButton, Qt::AltModifier, QPoint(5, 6));
+  QTest::mouseRelease(w, Qt::RightButton, Qt::AltModifier, QPoint(5, 6));
+
+  std::vector<TMouseRecord> log;
+  for (const TMouseRecord& r : Pattern().Log)
+    if (r.Kind != "move" || r.X != 50) log.push_back(r);  // QTest's own move to the release point
+  ASSERT_GE(log.size(), 6u);
+  EXPECT_EQ(log[0].Kind, "down");
+  EXPECT_EQ(log[0].Button, mbLeft);
+  EXPECT_TRUE(SameShift(log[0], TShiftState{ssShift, ssLeft}));
+  EXPECT_EQ(std::pair(log[0].X, log[0].Y), std::pair(10, 20));
+  EXPECT_EQ(log[1].Kind, "move");
+  EXPECT_TRUE(log[1].Shift.Contains(ssLeft));
+  EXPECT_EQ(std::pair(log[1].X, log[1].Y), std::pair(30, 40));
+  EXPECT_EQ(log[2].Kind, "move");
+  EXPECT_TRUE(SameShift(log[2], TShiftState{ssCtrl, ssLeft}));
+  EXPECT_EQ(std::pair(log[2].X, log[2].Y), std::pair(35, 45));
+  EXPECT_EQ(log[3].Kind, "up");
+  EXPECT_TRUE(SameShift(log[3], TShiftState{ssShift}));
+  EXPECT_EQ(std::pair(log[3].X, log[3].Y), std::pair(50, 60));
+  EXPECT_EQ(log[4].Kind, "down");
+  EXPECT_EQ(log[4].Button, mbRight);
+  EXPECT_TRUE(SameShift(log[4], TShiftState{ssAlt, ssRight}));
+  EXPECT_EQ(log[5].Kind, "up");
+  EXPECT_EQ(log[5].Button, mbRight);
+}
+
+TEST_F(QtBackend, DoubleClickArrivesAsOne) {
+  Show();
+  QWidget* w = WidgetNamed("Pattern1");
+  // What a real second click brings: press, release, double click, release.
+  const QPoint p(12, 14);
+  QTest::mousePress(w, Qt::LeftButton, {}, p);
+  QTest::mouseRelease(w, Qt::LeftButton, {}, p);
+  QMouseEvent dbl(QEvent::MouseButtonDblClick, p, w->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                  {});
+  QApplication::sendEvent(w, &dbl);
+  QTest::mouseRelease(w, Qt::LeftButton, {}, p);
+  std::vector<std::string> kinds;
+  for (const TMouseRecord& r : Pattern().Log)
+    if (r.Kind != "move") kinds.push_back(r.Kind);
+  EXPECT_EQ(kinds, (std::vector<std::string>{"down", "up", "dbl", "down", "up"}));
+  int doubles = 0;
+  for (const TMouseRecord& r : Pattern().Log)
+    doubles += r.Shift.Contains(ssDouble) ? 1 : 0;
+  EXPECT_EQ(doubles, 1) << "the second press carries ssDouble";
+}
+
+TEST_F(QtBackend, EnterAndLeaveReachTheControlAndItsGraphicChildren) {
+  Show();
+  QWidget* w = WidgetNamed("Pattern1");
+  QEnterEvent enter(QPointF(3, 3), QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)));
+  QApplication::sendEvent(w, &enter);
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(w, &leave);
+  ASSERT_EQ(Pattern().Log.size(), 2u);
+  EXPECT_EQ(Pattern().Log[0].Kind, "enter");
+  EXPECT_EQ(Pattern().Log[1].Kind, "leave");
+
+  // The see-through mark has no widget: the panel's moves find it.
+  int markEnters = 0, markLeaves = 0;
+  TControl& mark = form_->Get<TControl>("Mark1");
+  mark.OnMouseEnter = [&](TObject*) { ++markEnters; };
+  mark.OnMouseLeave = [&](TObject*) { ++markLeaves; };
+  QWidget* panel = WidgetNamed("Panel1");
+  QTest::mouseMove(panel, QPoint(305, 35));
+  QTest::mouseMove(panel, QPoint(250, 55));
+  EXPECT_EQ(markEnters, 1);
+  EXPECT_EQ(markLeaves, 1);
+}
+
+TEST_F(QtBackend, MessageBoxesGoToTheRecorderOrToQMessageBox) {
+  THeadlessServices recorder;
+  services_->MessageRecorder = &recorder;
+  ShowMessage("Recorded");
+  ASSERT_EQ(recorder.Messages.size(), 1u);
+  EXPECT_EQ(recorder.Messages[0].Text, "Recorded");
+  EXPECT_EQ(recorder.Messages[0].Caption, "Backend Test");
+  EXPECT_EQ(recorder.Messages[0].Flags, MB_OK | MB_ICONINFORMATION);
+
+  services_->MessageRecorder = nullptr;
+  Show();
+  QString title, text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  int buttons = 0;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    title = box->windowTitle();
+    text = box->text();
+    icon = box->icon();
+    buttons = static_cast<int>(box->buttons().size());
+    box->button(QMessageBox::Ok)->click();
+  });
+  ShowMessage("Shown");
+  EXPECT_EQ(title, "Backend Test");
+  EXPECT_EQ(text, "Shown");
+  EXPECT_EQ(icon, QMessageBox::Information);
+  EXPECT_EQ(buttons, 1);
+}
+
+TEST_F(QtBackend, ClosingTheMainWindowEndsTheLoopWithCodeZero) {
+  // By the button's handler (Close) ...
+  form_->CloseOnClick = true;
+  QTimer::singleShot(0, [this] { QTest::mouseClick(WidgetNamed("BButExit"), Qt::LeftButton); });
+  EXPECT_EQ(Application().Run(), 0);
+  EXPECT_EQ(Application().ComponentCount(), 0) << "the forms are freed";
+
+  // ... and by the window's own close button.
+  Application().Reset();
+  QtEnvironment::backend->Install();
+  form_ = &Application().CreateForm<TQtTestForm>(qttest::kTestLayout);
+  QTimer::singleShot(0, [this] { Window()->close(); });
+  EXPECT_EQ(Application().Run(), 0);
+  EXPECT_EQ(Application().ComponentCount(), 0);
+}
+
+TEST_F(QtBackend, SnapshotShowsThePatternAndThePanelThroughTheMark) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const std::string file = dir.filePath("form.png").toStdString();
+  // Not shown: the snapshot still renders the whole window.
+  ASSERT_TRUE(SaveFormSnapshot(*form_, file));
+  EXPECT_FALSE(form_->Visible());
+  QImage image(QString::fromStdString(file));
+  ASSERT_EQ(image.size(), QSize(400, 300));
+  auto rgb = [&](int x, int y) { return image.pixel(x, y) & 0xFFFFFF; };
+  const TRect b = Pattern().BoundsRect();
+  const int midX = b.Left + b.Width() / 2, midY = b.Top + b.Height() / 2;
+  EXPECT_EQ(rgb(b.Left, b.Top), 0xFF0000u);  // top left red
+  EXPECT_EQ(rgb(midX - 1, midY - 1), 0xFF0000u);
+  EXPECT_EQ(rgb(midX, b.Top), 0x00FF00u);                // top right green
+  EXPECT_EQ(rgb(b.Left, midY), 0x0000FFu);               // bottom left blue
+  EXPECT_EQ(rgb(b.Right - 1, b.Bottom - 1), 0xFFFF00u);  // bottom right yellow
+  EXPECT_NE(rgb(b.Left, b.Top - 1), 0xFF0000u) << "the panel lies above";
+  // The mark: the panel's face through its white, black in the middle.
+  const QColor face = qtimpl::ToQColor(clBtnFace);
+  EXPECT_EQ(rgb(301, 31), face.rgb() & 0xFFFFFF);
+  EXPECT_EQ(rgb(310, 40), 0x000000u);
+}
+
+TEST_F(QtBackend, CursorsOfControlsAndOfTheScreen) {
+  Show();
+  Pattern().SetCursor(crCross);
+  EXPECT_EQ(WidgetNamed("Pattern1")->cursor().shape(), Qt::CrossCursor);
+  Pattern().SetCursor(crDefault);
+
+  TCursorImage picture;
+  picture.Width = picture.Height = 16;
+  picture.Pixels.assign(256, clNone);
+  picture.Pixels[0] = clBlack;
+  picture.HotSpot = Point(2, 3);
+  RegisterCursorResource("QTTESTCUR", picture);
+  Screen().SetCursors(1, LoadCursorA(HInstance, "QTTESTCUR"));
+  Screen().SetCursor(1);
+  ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BitmapCursor);
+  EXPECT_EQ(QGuiApplication::overrideCursor()->hotSpot(), QPoint(2, 3));
+  Screen().SetCursor(crHourGlass);
+  EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  Screen().SetCursor(crDefault);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(QtBackend, SystemColoursComeFromThePalette) {
+  const QPalette pal = QGuiApplication::palette();
+  EXPECT_EQ(qtimpl::ToQColor(clBtnFace), pal.color(QPalette::Active, QPalette::Button));
+  EXPECT_EQ(qtimpl::ToQColor(clWindow), pal.color(QPalette::Active, QPalette::Base));
+  EXPECT_EQ(qtimpl::ToQColor(clHighlight), pal.color(QPalette::Active, QPalette::Highlight));
+}
+
+}  // namespace
+}  // namespace zarn

@@ -85,6 +85,38 @@ void TQtPeer::SyncAll() {
   if (!widget_->isWindow()) widget_->setVisible(control_.Visible());
 }
 
+bool IsInputEvent(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Enter:
+    case QEvent::Leave:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+    case QEvent::ShortcutOverride:
+      return true;
+    default:
+      return false;
+  }
+}
+
+namespace {
+void UpdateSurfaces(QWidget* w) {
+  if (dynamic_cast<TSurfaceWidget*>(w)) w->update();
+  for (QObject* o : w->children())
+    if (o->isWidgetType()) UpdateSurfaces(static_cast<QWidget*>(o));
+}
+}  // namespace
+
+void RefreshSurfaces(QWidget* inWindow) {
+  if (!inWindow) return;
+  QWidget* top = inWindow->window();
+  if (top->isVisible()) UpdateSurfaces(top);
+}
+
 TQtPeer* PeerOf(const TWinControl& control) {
   return dynamic_cast<TQtPeer*>(control.Peer());
 }
@@ -100,10 +132,8 @@ std::pair<QWidget*, TControlWidget*> Make(C& control, QWidget* parent) {
 }
 
 std::pair<QWidget*, TControlWidget*> MakeWidget(TWinControl& control, QWidget* parent) {
-  if (auto* bar = dynamic_cast<TScrollBar*>(&control))
-    return Make<TScrollBarWidget>(*bar, parent);
-  if (auto* button = dynamic_cast<TBitBtn*>(&control))
-    return Make<TButtonWidget>(*button, parent);
+  if (auto* bar = dynamic_cast<TScrollBar*>(&control)) return Make<TScrollBarWidget>(*bar, parent);
+  if (auto* button = dynamic_cast<TBitBtn*>(&control)) return Make<TButtonWidget>(*button, parent);
   return Make<TSurfaceWidget>(control, parent);
 }
 

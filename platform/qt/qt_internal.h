@@ -3,6 +3,7 @@
 // peer that ties a windowed control to its widget, and the widget classes.
 
 #include <QCursor>
+#include <QEvent>
 #include <QFont>
 #include <QFrame>
 #include <QImage>
@@ -87,6 +88,12 @@ void RealizeTree(TWinControl& control, QWidget* parentWidget);
 void ApplyTabOrder(TWinControl& root);
 TQtServices* CurrentServices();
 
+// Controls may paint their surfaces (or their parent's) directly from any
+// event handler without asking for a paint. After every input event handed
+// to the neutral side, the surfaces of that window are shown again.
+bool IsInputEvent(QEvent::Type type);
+void RefreshSurfaces(QWidget* inWindow);
+
 // ---- widgets ----
 
 // Forms, panels and custom controls: shows the surface, forwards paint,
@@ -126,6 +133,7 @@ class TScrollBarWidget : public QScrollBar, public TControlWidget {
   void SyncState() override;
 
  protected:
+  bool event(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
 
  private:
@@ -143,6 +151,7 @@ class TButtonWidget : public QPushButton, public TControlWidget {
   void SyncState() override;
 
  protected:
+  bool event(QEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
 
  private:

@@ -45,6 +45,15 @@ TScrollBarWidget::TScrollBarWidget(TScrollBar& control, QWidget* parent)
   });
 }
 
+bool TScrollBarWidget::event(QEvent* e) {
+  QPointer<QWidget> alive(this);
+  // A held arrow repeats on a timer.
+  const bool input = IsInputEvent(e->type()) || e->type() == QEvent::Timer;
+  const bool result = QScrollBar::event(e);
+  if (input && alive) RefreshSurfaces(this);
+  return result;
+}
+
 void TScrollBarWidget::SyncState() {
   if (!control_) return;
   const TScrollBar& bar = Bar();
@@ -117,6 +126,14 @@ TButtonWidget::TButtonWidget(TBitBtn& control, QWidget* parent)
   connect(this, &QPushButton::clicked, this, [this] {
     if (control_) Button().Click();
   });
+}
+
+bool TButtonWidget::event(QEvent* e) {
+  QPointer<QWidget> alive(this);
+  const bool input = IsInputEvent(e->type());
+  const bool result = QPushButton::event(e);
+  if (input && alive) RefreshSurfaces(this);
+  return result;
 }
 
 void TButtonWidget::SyncState() {

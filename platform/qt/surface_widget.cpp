@@ -67,10 +67,15 @@ bool TSurfaceWidget::event(QEvent* e) {
     if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) &&
         (control_->DlgCode() & (DLGC_WANTTAB | DLGC_WANTALLKEYS))) {
       keyPressEvent(k);
+      RefreshSurfaces(this);
       return true;
     }
   }
-  return QFrame::event(e);
+  QPointer<QWidget> alive(this);
+  const bool input = IsInputEvent(e->type());
+  const bool result = QFrame::event(e);
+  if (input && alive) RefreshSurfaces(this);
+  return result;
 }
 
 void TSurfaceWidget::paintEvent(QPaintEvent* e) {

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
@@ -207,6 +208,27 @@ TEST_F(QtBackend, ProgrammaticPositionsReachTheWidgetAndFireOnlyOnChange) {
   QTest::keyClick(sb, Qt::Key_Right);
   EXPECT_EQ(Bar("SB2").Position(), 40);
   EXPECT_EQ(sb->value(), 40);
+}
+
+TEST_F(QtBackend, SurfacesPaintedDirectlyInAHandlerReachTheScreen) {
+  Show();
+  QWidget* window = Window();
+  auto onScreen = [window](int x, int y) {
+    const QImage shot = window->screen()->grabWindow(window->winId()).toImage();
+    return shot.pixel(x, y) & 0xFFFFFF;
+  };
+  ASSERT_NE(onScreen(250, 55), 0x000000u);
+  // Like a read-out that paints itself on its parent when its value is set.
+  Bar("SB1").OnChange = [this](TObject*) {
+    TCanvas& c = form_->Get<TPanel>("Panel1").Canvas();
+    c.Brush().SetColor(clBlack);
+    c.FillRect(Rect(240, 50, 260, 60));
+  };
+  auto* sb = WidgetNamed<QScrollBar>("SB1");
+  sb->setFocus();
+  QTest::keyClick(sb, Qt::Key_Right);
+  QApplication::processEvents();
+  EXPECT_EQ(onScreen(250, 55), 0x000000u);
 }
 
 TEST_F(QtBackend, ButtonShowsItsGlyphAndClicks) {

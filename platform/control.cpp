@@ -279,6 +279,9 @@ TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 TWinControl::~TWinControl() {
   DestroyComponents();
   DetachChildren();
+  // Leave the parent's tab list while still a windowed control: when
+  // ~TControl takes this out of the parent it is no longer one.
+  if (Parent()) std::erase(Parent()->tabList_, this);
   peer_.reset();
 }
 

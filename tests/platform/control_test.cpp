@@ -302,6 +302,8 @@ TEST(TabOrder, FollowsInsertionAndMovesWithinTheParent) {
   EXPECT_EQ(one.TabOrder(), 2);
   two.SetTabOrder(99);
   EXPECT_EQ(panel.TabList(), (std::vector<TWinControl*>{&button, &one, &two}));
+  panel.DestroyComponent(one);
+  EXPECT_EQ(panel.TabList(), (std::vector<TWinControl*>{&button, &two}));
 }
 
 TEST(Button, ClickFiresOnClick) {

@@ -2,6 +2,7 @@
 // stb_image, PNG writing through stb_image_write. The one stb implementation
 // of the program lives here, kept static.
 
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -29,7 +30,17 @@
 #pragma GCC diagnostic ignored "-Wdouble-promotion"
 #pragma GCC diagnostic ignored "-Wpedantic"
 #endif
+// The decoder copies zero bytes from or to a null buffer on some corrupt files
+// (an empty first data chunk); harmless in practice but undefined, so its
+// copies go through a version that skips empty ones.
+namespace zarn_stb {
+inline void* Copy(void* dest, const void* src, std::size_t n) {
+  return n == 0 ? dest : std::memcpy(dest, src, n);
+}
+}  // namespace zarn_stb
+#define memcpy(dest, src, n) zarn_stb::Copy(dest, src, n)
 #include <stb/stb_image.h>
+#undef memcpy
 #include <stb/stb_image_write.h>
 #if defined(__GNUC__)
 #pragma GCC diagnostic pop

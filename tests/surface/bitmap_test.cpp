@@ -265,6 +265,21 @@ TEST(BitmapFile, ReadsRunLengthEncodedFiles) {
                                              palette[1], palette[2], palette[1], palette[2]}));
 }
 
+// Loads must fail with a reason and leave the bitmap as it was.
+void ExpectRefused(const Bytes& bytes, const std::string& what, const std::string& reason = "") {
+  TBitmap b(2, 1);
+  b.ScanLine(0)[1] = clRed;
+  const std::vector<TColor> before = b.Pixels();
+  std::string error;
+  EXPECT_FALSE(b.LoadFromMemory(bytes.data(), bytes.size(), &error)) << what;
+  EXPECT_FALSE(error.empty()) << what;
+  if (!reason.empty()) {
+    EXPECT_NE(error.find(reason), std::string::npos) << what << ": " << error;
+  }
+  EXPECT_EQ(b.Width(), 2) << what;
+  EXPECT_EQ(b.Pixels(), before) << what;
+}
+
 // Kept out of line: inlined into the encoder, it trips a false overflow warning.
 [[gnu::noinline]] void AppendBytes(void* context, void* data, int size) {
   auto* out = static_cast<Bytes*>(context);
@@ -320,25 +335,13 @@ TEST_F(BitmapFileIo, PngRoundTripAndJpeg) {
   ASSERT_TRUE(c.LoadFromFile(Write("pic.jpg", jpeg), &error)) << error;
   ASSERT_EQ(c.Width(), 16);
   ASSERT_EQ(c.Height(), 8);
+  for (std::size_t n = 0; n < jpeg.size(); n += 97)
+    ExpectRefused(Bytes(jpeg.begin(), jpeg.begin() + static_cast<std::ptrdiff_t>(n)),
+                  "jpeg cut to " + std::to_string(n));
   const TColor mid = c.ScanLine(4)[8];
   EXPECT_NEAR(GetRValue(mid), 250, 6);
   EXPECT_NEAR(GetGValue(mid), 128, 6);
   EXPECT_NEAR(GetBValue(mid), 10, 6);
-}
-
-// Loads must fail with a reason and leave the bitmap as it was.
-void ExpectRefused(const Bytes& bytes, const std::string& what, const std::string& reason = "") {
-  TBitmap b(2, 1);
-  b.ScanLine(0)[1] = clRed;
-  const std::vector<TColor> before = b.Pixels();
-  std::string error;
-  EXPECT_FALSE(b.LoadFromMemory(bytes.data(), bytes.size(), &error)) << what;
-  EXPECT_FALSE(error.empty()) << what;
-  if (!reason.empty()) {
-    EXPECT_NE(error.find(reason), std::string::npos) << what << ": " << error;
-  }
-  EXPECT_EQ(b.Width(), 2) << what;
-  EXPECT_EQ(b.Pixels(), before) << what;
 }
 
 TEST_F(BitmapFileIo, MissingEmptyAndForeignFilesFail) {

@@ -2,6 +2,7 @@
 // "Quantile" read-out should stay well under 20 microseconds.
 #include <benchmark/benchmark.h>
 
+#include "platform/controls_std.h"
 #include "readout/zarn_nimbic.h"
 #include "surface/zarn_bitmap.h"
 
@@ -29,5 +30,29 @@ void BM_PaintQuantileReadout(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PaintQuantileReadout);
+
+// What the viewer does on a crosshair move: set Value, which paints at once
+// onto the panel's surface.
+void BM_SetQuantileValue(benchmark::State& state) {
+  zarn::TPanel panel(nullptr);
+  panel.SetBounds(0, 0, 553, 65);
+  zarn::TNimbic nimbic(nullptr);
+  nimbic.SetParent(&panel);
+  nimbic.SetBounds(384, 8, 164, 22);
+  nimbic.Font().SetName("MS Sans Serif");
+  nimbic.Font().SetHeight(-13);
+  nimbic.SetLeftText("Quantile");
+  nimbic.SetLeftSpace(100);
+  nimbic.SetLabelWidth(58);
+  nimbic.SetPrecision(4);
+  nimbic.SetColorLabBakG(zarn::clSilver);
+  double value = 1.2345;
+  for (auto _ : state) {
+    value += 1e-4;
+    nimbic.SetValue(value);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_SetQuantileValue);
 
 }  // namespace

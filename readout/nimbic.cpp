@@ -13,12 +13,25 @@ TNimbic::~TNimbic() = default;
 
 void TNimbic::Paint() {
   if (!Visible() && !IsDesigning()) return;
-  PaintNimbic(Canvas(), Font(), Width(), Height(), Enabled(), look_, display_, OnBeforeDisplay,
-              this);
+  painting_ = true;
+  try {
+    PaintNimbic(Canvas(), Font(), Width(), Height(), Enabled(), look_, display_, OnBeforeDisplay,
+                this);
+  } catch (...) {
+    painting_ = false;
+    throw;
+  }
+  painting_ = false;
 }
 
 void TNimbic::Changed() {
   if (IsLoading() || IsDestroying()) return;
+  // A hook that changes the read-out while it paints: paint again afterwards
+  // rather than inside the paint that is under way.
+  if (painting_) {
+    Invalidate();
+    return;
+  }
   PrepareCanvas();
   Paint();
   // The parent's surface changed outside a paint request: have it shown.
@@ -27,6 +40,8 @@ void TNimbic::Changed() {
 
 void TNimbic::Loaded() {
   TGraphicControl::Loaded();
+  // A layout may give the width after LeftSpace; the cut waits for both.
+  if (look_.LeftSpace > Width()) look_.LeftSpace = Width();
   Invalidate();
 }
 
@@ -86,7 +101,7 @@ void TNimbic::SetLeftTextAlignment(TAlignment value) {
 
 void TNimbic::SetLeftSpace(std::int32_t value) {
   if (value < 0 || value == look_.LeftSpace) return;
-  look_.LeftSpace = value > Width() ? Width() : value;
+  look_.LeftSpace = value > Width() && !IsLoading() ? Width() : value;
   Changed();
 }
 

@@ -205,6 +205,7 @@ class TNimbic : public TGraphicControl {
 
   TNimbicLook look_;
   TDisplaySettings display_;
+  bool painting_ = false;
 };
 
 // Enters TNimbic in the class registry (once), so that layouts can create it.

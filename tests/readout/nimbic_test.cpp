@@ -175,6 +175,34 @@ TEST_F(Nimbic, PaintsOnlyWhileVisibleAndNotWhileLoading) {
   EXPECT_EQ(nimbic.Value(), 4);
 }
 
+TEST_F(Nimbic, ALayoutMayGiveTheWidthAfterLeftSpace) {
+  nimbic.BeginLoading();
+  nimbic.SetLeftSpace(300);
+  nimbic.SetWidth(400);
+  static_cast<TComponent&>(nimbic).Loaded();
+  EXPECT_EQ(nimbic.LeftSpace(), 300);
+
+  nimbic.BeginLoading();
+  nimbic.SetLeftSpace(350);
+  nimbic.SetWidth(200);
+  static_cast<TComponent&>(nimbic).Loaded();
+  EXPECT_EQ(nimbic.LeftSpace(), 200);
+}
+
+TEST_F(Nimbic, AHookThatChangesTheReadOutDefersThePaint) {
+  panel.CreateHandle();
+  panel.Update();
+  paints = 0;
+  nimbic.OnBeforeDisplay = [this](TObject*, std::string&) {
+    ++paints;
+    nimbic.SetValue(nimbic.Value() + 1);
+  };
+  nimbic.SetValue(10);
+  EXPECT_EQ(paints, 1);
+  EXPECT_EQ(nimbic.Value(), 11);
+  EXPECT_TRUE(panel.NeedsPaint());
+}
+
 TEST_F(Nimbic, TransparentOnWaitsForTheParentOffPaintsAtOnce) {
   panel.CreateHandle();
   panel.Update();

@@ -88,7 +88,7 @@ class TMarkPainter {
     std::array<TPoint, 4> pts{};
     std::size_t n = 0;
     for (const TOffset& c : corners)
-      pts[n++] = {Off(x_, c.dx), Off(y_, c.dy)};
+      if (n < pts.size()) pts[n++] = {Off(x_, c.dx), Off(y_, c.dy)};
     Shape(filled, [&] { s_.Polygon(std::span<const TPoint>(pts.data(), n)); });
   }
 

@@ -399,8 +399,8 @@ class TPropertyRegistrar {
   }
   template <class R>
   static constexpr std::int64_t Highest() {
-    using U =
-        std::conditional_t<std::is_enum_v<R>, std::underlying_type<R>, std::type_identity<R>>::type;
+    using U = typename std::conditional_t<std::is_enum_v<R>, std::underlying_type<R>,
+                                          std::type_identity<R>>::type;
     if constexpr (sizeof(U) >= 8 && std::is_unsigned_v<U>)
       return std::numeric_limits<std::int64_t>::max();
     else

@@ -437,7 +437,7 @@ void Loader::Cleanup() noexcept {
 Json Parse(std::string_view text) {
   try {
     return Json::parse(text.begin(), text.end());
-  } catch (const Json::parse_error& e) {
+  } catch (const Json::exception& e) {  // syntax errors and numbers out of range
     throw ELayoutError("", "", std::string("malformed JSON: ") + e.what());
   }
 }

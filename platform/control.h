@@ -181,12 +181,16 @@ class TControl : public TComponent {
   virtual void DispatchDblClick(TShiftState Shift, int X, int Y);
   virtual void DispatchMouseEnter();
   virtual void DispatchMouseLeave();
+  // A turn of the mouse wheel over the control; true when it took it (the
+  // backend passes the rest on to the parent).
+  virtual bool DispatchMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
 
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
   TMouseEvent OnMouseDown;
   TMouseEvent OnMouseUp;
   TMouseMoveEvent OnMouseMove;
+  TMouseWheelEvent OnMouseWheel;
   TNotifyEvent OnMouseEnter;
   TNotifyEvent OnMouseLeave;
   TNotifyEvent OnResize;

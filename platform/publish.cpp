@@ -90,6 +90,7 @@ void PublishControl(TPropertyRegistrar<TControl>& r) {
   r.Event("OnMouseLeave", &C::OnMouseLeave);
   r.Event("OnMouseMove", &C::OnMouseMove);
   r.Event("OnMouseUp", &C::OnMouseUp);
+  r.Event("OnMouseWheel", &C::OnMouseWheel);
   r.Event("OnResize", &C::OnResize);
   r.Event("OnStartDrag", &C::OnStartDrag);
 }

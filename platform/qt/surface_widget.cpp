@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include "platform/qt/qt_internal.h"
 
@@ -145,6 +146,19 @@ void TSurfaceWidget::enterEvent(QEnterEvent* e) {
 void TSurfaceWidget::leaveEvent(QEvent* e) {
   if (!control_) return QFrame::leaveEvent(e);
   control_->DeliverMouseLeave();
+}
+
+void TSurfaceWidget::wheelEvent(QWheelEvent* e) {
+  if (!control_) return QFrame::wheelEvent(e);
+  const QPoint p = e->position().toPoint();
+  const QPoint angle = e->angleDelta();
+  const int delta = angle.y() != 0 ? angle.y() : angle.x();
+  // A turn the control does not take goes on to the parent.
+  if (delta != 0 && control_->DispatchMouseWheel(ShiftOf(e->modifiers(), e->buttons()), delta,
+                                                 Point(p.x(), p.y())))
+    e->accept();
+  else
+    e->ignore();
 }
 
 void TSurfaceWidget::keyPressEvent(QKeyEvent* e) {

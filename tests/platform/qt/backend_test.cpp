@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
+#include <algorithm>
 #include <memory>
 
 #include "platform/qt/qt_internal.h"
@@ -329,6 +331,43 @@ TEST_F(QtBackend, EnterAndLeaveReachTheControlAndItsGraphicChildren) {
   EXPECT_EQ(markLeaves, 1);
 }
 
+TEST_F(QtBackend, KeysAndTheWheelReachTheControlAndTheRestGoesOn) {
+  Show();
+  QWidget* w = WidgetNamed("Pattern1");
+  QTest::keyClick(w, 'A', Qt::ShiftModifier);
+  EXPECT_EQ(Pattern().Keys, (std::vector<std::string>{"down 16 shift", "down 65 shift", "press A",
+                                                      "up 65", "up 16"}));
+  // Tab moves the focus unless the control asks for it.
+  Pattern().Keys.clear();
+  QTest::keyClick(w, Qt::Key_Tab);
+  EXPECT_EQ(std::count(Pattern().Keys.begin(), Pattern().Keys.end(), "down 9"), 0);
+  Pattern().WantKeys = DLGC_WANTTAB;
+  Pattern().Keys.clear();
+  QTest::keyClick(w, Qt::Key_Tab);
+  ASSERT_FALSE(Pattern().Keys.empty());
+  EXPECT_EQ(Pattern().Keys.front(), "down 9");
+
+  std::vector<std::string> turns;
+  bool take = true;
+  Pattern().OnMouseWheel = [&](TObject*, TShiftState s, int delta, TPoint p, bool& handled) {
+    turns.push_back(std::to_string(delta) + " " + std::to_string(p.X) + "," + std::to_string(p.Y) +
+                    (s.Contains(ssCtrl) ? " ctrl" : ""));
+    handled = take;
+  };
+  // Accepted: taken; ignored: Qt hands it on to the parent widget.
+  auto turn = [w](int delta) {
+    const QPointF p(20, 30);
+    QWheelEvent wheel(p, w->mapToGlobal(p), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &wheel);
+    return wheel.isAccepted();
+  };
+  EXPECT_TRUE(turn(120));
+  take = false;
+  EXPECT_FALSE(turn(-120));
+  EXPECT_EQ(turns, (std::vector<std::string>{"120 20,30 ctrl", "-120 20,30 ctrl"}));
+}
+
 TEST_F(QtBackend, MessageBoxesGoToTheRecorderOrToQMessageBox) {
   THeadlessServices recorder;
   services_->MessageRecorder = &recorder;
@@ -397,6 +436,29 @@ TEST_F(QtBackend, SnapshotShowsThePatternAndThePanelThroughTheMark) {
   const QColor face = qtimpl::ToQColor(clBtnFace);
   EXPECT_EQ(rgb(301, 31), face.rgb() & 0xFFFFFF);
   EXPECT_EQ(rgb(310, 40), 0x000000u);
+}
+
+TEST_F(QtBackend, SnapshotOptionWritesThePictureAndEndsTheProgram) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const std::string file = dir.filePath("shot.png").toStdString();
+  std::string a0 = "prog", a1 = "--snapshot", a2 = file, a3 = "--other";
+  char* argv[] = {a0.data(), a1.data(), a2.data(), a3.data(), nullptr};
+  int argc = 4;
+  TQtBackend program(argc, argv);  // takes the running QApplication
+  ASSERT_EQ(argc, 2);
+  EXPECT_STREQ(argv[1], "--other");
+  EXPECT_EQ(argv[2], nullptr);
+  EXPECT_EQ(program.SnapshotFile(), file);
+  EXPECT_EQ(program.Run(), 0);
+  EXPECT_EQ(Application().ComponentCount(), 0);
+  EXPECT_EQ(QImage(QString::fromStdString(file)).size(), QSize(400, 300));
+
+  Application().Reset();
+  program.Install();
+  Application().CreateForm<TQtTestForm>(qttest::kTestLayout);
+  program.SetSnapshotFile(dir.filePath("missing/shot.png").toStdString());
+  EXPECT_EQ(program.Run(), 1) << "a picture that cannot be written fails the program";
 }
 
 TEST_F(QtBackend, CursorsOfControlsAndOfTheScreen) {

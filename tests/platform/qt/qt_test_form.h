@@ -41,7 +41,15 @@ class TPatternControl : public TCustomControl {
     OnDblClick = [this](TObject*) { Log.push_back({"dbl", mbLeft, {}, 0, 0}); };
     OnMouseEnter = [this](TObject*) { Log.push_back({"enter", mbLeft, {}, 0, 0}); };
     OnMouseLeave = [this](TObject*) { Log.push_back({"leave", mbLeft, {}, 0, 0}); };
+    OnKeyDown = [this](TObject*, TWord& key, TShiftState s) {
+      Keys.push_back("down " + std::to_string(key) + (s.Contains(ssShift) ? " shift" : ""));
+    };
+    OnKeyPress = [this](TObject*, char& key) { Keys.push_back(std::string("press ") + key); };
+    OnKeyUp = [this](TObject*, TWord& key, TShiftState) {
+      Keys.push_back("up " + std::to_string(key));
+    };
   }
+  int DlgCode() override { return WantKeys; }
   std::string_view ClassName() const override { return "TPatternControl"; }
 
   void Paint() override {
@@ -59,6 +67,8 @@ class TPatternControl : public TCustomControl {
   }
 
   std::vector<TMouseRecord> Log;
+  std::vector<std::string> Keys;
+  int WantKeys = 0;
   int Paints = 0;
   int WindowsCreated = 0;
   bool WidgetExistedAtCreate = false;

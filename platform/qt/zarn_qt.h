@@ -55,7 +55,6 @@ class TQtServices : public TApplicationServices {
  private:
   std::map<int, std::unique_ptr<QCursor>> registered_;
   bool overrideActive_ = false;
-  bool freeQueued_ = false;
 };
 
 // Owns the QApplication (unless one exists already) and installs TQtServices

@@ -28,6 +28,8 @@ using qttest::TQtTestForm;
 class QtEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
+    // A desktop that scales everything twofold: the layout must not follow.
+    qputenv("QT_SCALE_FACTOR", "2");
     backend = std::make_unique<TQtBackend>(argc_, argv_);
     qttest::RegisterQtTestClasses();
   }

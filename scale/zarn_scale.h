@@ -11,6 +11,9 @@
 #include <string_view>
 
 #include "base/zarn_alignment.h"
+#include "base/zarn_marks.h"
+#include "platform/control.h"
+#include "platform/properties.h"
 #include "surface/zarn_canvas.h"
 #include "surface/zarn_persistent.h"
 
@@ -47,24 +50,15 @@ enum TMouseActMode : std::uint8_t {
   maZoomPanColors
 };
 
-// Value names in declaration order, for stored layouts.
-inline constexpr std::array<std::string_view, 4> kScaleTypeNames{"sctXB", "sctXT", "sctYL",
-                                                                 "sctYR"};
-inline constexpr std::array<std::string_view, 5> kFigTypeNames{"ftNoFigs", "ftNum", "ftTime",
-                                                               "ftDateTime", "ftUserText"};
-inline constexpr std::array<std::string_view, 3> kScaleUnitAnchorNames{"uaSclTopLft", "uaSclCenter",
-                                                                       "uaSclBotRgt"};
-inline constexpr std::array<std::string_view, 3> kTimeFormatNames{"tfHHMMSS", "tfHHhMM", "tfAMPM"};
-inline constexpr std::array<std::string_view, 3> kYearLengthNames{"ylNone", "ylYY", "ylYYYY"};
-inline constexpr std::array<std::string_view, 3> kDateOrderNames{"doMMDDYY", "doDDMMYY",
-                                                                 "doYYMMDD"};
-inline constexpr std::array<std::string_view, 4> kDateForTimeNames{"dtNone", "dtOnePerChart",
-                                                                   "dtOnePerDay", "dtAllTicks"};
-inline constexpr std::array<std::string_view, 19> kMouseActModeNames{
-    "maNone",       "maPan",        "maPanHoriz",  "maPanVert",      "maPanGrid",
-    "maZoom",       "maZoomDrag",   "maZoomWind",  "maZoomWindPos",  "maRubberBand",
-    "maSelectRect", "maDrawMTrace", "maDragLabel", "maDragCrossH",   "maRotate",
-    "maRotAndZoom", "maRotXOnly",   "maRotZOnly",  "maZoomPanColors"};
+// Value names of the enumerations, for stored layouts.
+const TEnumInfo& ScaleTypeInfo();
+const TEnumInfo& FigTypeInfo();
+const TEnumInfo& ScaleUnitAnchorInfo();
+const TEnumInfo& TimeFormatInfo();
+const TEnumInfo& YearLengthInfo();
+const TEnumInfo& DateOrderInfo();
+const TEnumInfo& DateForTimeInfo();
+const TEnumInfo& MouseActModeInfo();
 
 using TScaleTickDrawnEvent =
     std::function<void(TObject* Sender, TCanvas& Canvas, TScaleType ScaleType,
@@ -316,5 +310,92 @@ class TScaleEngine {
   int extentWidth_ = 400;
   int extentHeight_ = 400;
 };
+
+// A control showing one axis. Stand-alone it has its own window, background,
+// 3D frame and mouse zoom and pan; the chart keeps window-less ones that draw
+// on its bitmap when it asks them to (RenderNow).
+class TScale : public TCustomControl, public TScaleEngine {
+ public:
+  explicit TScale(TComponent* AOwner);
+  ~TScale() override;
+  std::string_view ClassName() const override { return "TScale"; }
+
+  // Copies another TScale's settings (not Font, MouseAction, OnZoomPan) and
+  // redraws; other sources go the platform's way.
+  void Assign(const TPersistent& source) override;
+
+  TColor ColorBackGnd() const { return colorBackGnd_; }
+  void SetColorBackGnd(TColor value);
+  TColor ColorScale() const { return colorScale_; }
+  void SetColorScale(TColor value);
+  TColorScheme ColorScheme() const { return colorScheme_; }
+  void SetColorScheme(TColorScheme value);
+  TColor ColorDark() const { return colorDark_; }
+  TColor ColorShadow3D() const { return colorShadow3D_; }
+  TColor ColorHighlight3D() const { return colorHighlight3D_; }
+  TFrameStyle FrameStyle() const { return frameStyle_; }
+  void SetFrameStyle(TFrameStyle value);
+  TMouseActMode MouseAction() const { return mouseAction_; }
+  void SetMouseAction(TMouseActMode value) { mouseAction_ = value; }
+
+  void ResetToDefaults();
+  bool Suspended() const { return suspended_; }
+  void SetSuspended(bool Value);
+  // Paints now whatever the suspended flag says.
+  void RenderNow();
+  bool Embedded() const { return embedded_; }
+  void SetEmbedded(bool Value);
+  // From now on the scale draws on Canvas (null: its own surface again).
+  void SetExternalCanvas(TCanvas* Canvas, int OffsetX, int OffsetY);
+  TCanvas* ExternalCanvas() const { return externalCanvas_; }
+  int OffsetX() const { return offsetX_; }
+  int OffsetY() const { return offsetY_; }
+  bool Dragging() const { return dragging_; }
+
+  void Paint() override;
+  // After loading: the mapping, the end of the Logarithmic exemption, a redraw.
+  void Loaded() override;
+
+  TZoomPanEvent OnZoomPan;
+  TScaleRenderedEvent OnBeforeScaleRendered;
+  TScaleRenderedEvent OnAfterScaleRendered;
+
+ protected:
+  void RequestRedraw() override;
+  bool IsScaleLoading() const override { return IsLoading(); }
+  TObject* ScaleSender() override { return this; }
+  void CreateWnd() override;
+  void BoundsChanged(bool sizeChanged) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void DblClick() override;
+
+ private:
+  void DrawOn(TCanvas& canvas, int offsetX, int offsetY);
+  bool InActiveArea(int X, int Y) const;
+
+  TColor colorBackGnd_ = clBtnFace;
+  TColor colorScale_ = clBlack;
+  TColorScheme colorScheme_ = csBWG;
+  TColor colorDark_ = clBlack;
+  TColor colorShadow3D_ = 0x808080;
+  TColor colorHighlight3D_ = 0xFFFFFF;
+  TFrameStyle frameStyle_ = fsLowered;
+  TMouseActMode mouseAction_ = maNone;
+  bool suspended_ = true;
+  bool embedded_ = false;
+  TCanvas* externalCanvas_ = nullptr;
+  int offsetX_ = 0;
+  int offsetY_ = 0;
+  bool dragging_ = false;
+  int dragX0_ = 0;
+  int dragY0_ = 0;
+  double dragLow0_ = 0;
+  double dragHigh0_ = 0;
+};
+
+// Puts TScale and TDTLabel with their published properties into the class
+// registry, so that layouts can create and set them; safe to call again.
+void RegisterScaleClasses();
 
 }  // namespace zarn

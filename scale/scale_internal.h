@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the engine's source files.
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -8,20 +9,35 @@
 
 namespace zarn::scale_internal {
 
+// Nearest integer, ties to even (the default rounding mode).
 inline long double RoundEven(long double x) {
-  return std::nearbyint(x);
+  return std::rint(x);
 }
 inline long double Int(long double x) {
   return std::trunc(x);
 }
 // The largest integer not above x.
 inline long double Floor(long double x) {
-  const long double r = std::nearbyint(x);
+  const long double r = std::rint(x);
   return r > x ? r - 1 : r;
 }
 // Round half away from zero.
 inline long double RoundAway(long double x) {
   return std::round(x);
+}
+
+// 10^e; the powers a double's range needs come from a table, as powl is slow.
+inline long double PowerOfTen(int e) {
+  constexpr int kLow = -350;
+  constexpr int kHigh = 350;
+  static const auto table = [] {
+    std::array<long double, kHigh - kLow + 1> t{};
+    for (int i = kLow; i <= kHigh; ++i)
+      t[static_cast<std::size_t>(i - kLow)] = std::pow(10.0L, static_cast<long double>(i));
+    return t;
+  }();
+  if (e < kLow || e > kHigh) return std::pow(10.0L, static_cast<long double>(e));
+  return table[static_cast<std::size_t>(e - kLow)];
 }
 
 // A Latin-1 character as UTF-8 text; empty for the character 0.

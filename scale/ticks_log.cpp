@@ -10,6 +10,7 @@
 namespace zarn {
 
 using scale_internal::Floor;
+using scale_internal::PowerOfTen;
 
 void TScaleEngine::LogLabel(TDrawPass& pass, long double v, int f, int exponent, int pos) {
   const int k = pass.Decimals;
@@ -56,7 +57,7 @@ void TScaleEngine::LogSequence(TDrawPass& pass) {
   int exponent = static_cast<int>(Floor(std::log10(lo * kTol)));
   int drawn = 0;
   for (;;) {
-    const long double decade = std::pow(10.0L, static_cast<long double>(exponent));
+    const long double decade = PowerOfTen(exponent);
     for (int f = 1; f <= (dense ? 9 : 1) && drawn < pass.MaxSteps; ++f) {
       const bool labelled = f == 1 || f == 2 || f == 5;
       if (!labelled && !shortTicks_) continue;
@@ -70,9 +71,7 @@ void TScaleEngine::LogSequence(TDrawPass& pass) {
       if (labelled && labels) LogLabel(pass, v, f, exponent, pos);
     }
     ++exponent;
-    if (drawn >= pass.MaxSteps ||
-        !(hi >= kTol * std::pow(10.0L, static_cast<long double>(exponent))))
-      break;
+    if (drawn >= pass.MaxSteps || !(hi >= kTol * PowerOfTen(exponent))) break;
   }
 }
 

@@ -409,6 +409,7 @@ TEST(ScaleAssign, ResetKeepsInscriptionAndTickList) {
 }
 
 TEST(ScaleLayout, PropertiesComeFromAStoredLayout) {
+  RegisterScaleClasses();  // as a program does before loading its first layout
   TForm form(nullptr);
   LoadLayout(form, R"({"Class": "TForm", "Name": "F", "Components": [
     {"Class": "TScale", "Name": "S1", "Parent": "F", "Properties": {

@@ -36,37 +36,37 @@ struct TPixels {
   std::vector<TColor> Data;
 };
 
-struct TFontSpec {
+struct TFontCase {
   const char* Name;
   int Height;
   TFontStyles Style;
 };
 
-void Apply(TFont& font, const TFontSpec& spec) {
-  font.SetName(spec.Name);
-  font.SetHeight(spec.Height);
-  font.SetStyle(spec.Style);
+void Apply(TFont& font, const TFontCase& fontCase) {
+  font.SetName(fontCase.Name);
+  font.SetHeight(fontCase.Height);
+  font.SetStyle(fontCase.Style);
 }
 
-TPixels Drawn(const TFontSpec& spec, const std::string& s, TColor color = clBlack) {
+TPixels Drawn(const TFontCase& fontCase, const std::string& s, TColor color = clBlack) {
   TFont font;
-  Apply(font, spec);
+  Apply(font, fontCase);
   TPixels pixels(200, 80);
   text::Draw(pixels.Target(), 10, 10, font, s, color);
   return pixels;
 }
 
-text::TTextMetrics Measured(const TFontSpec& spec, const std::string& s) {
+text::TTextMetrics Measured(const TFontCase& fontCase, const std::string& s) {
   TFont font;
-  Apply(font, spec);
+  Apply(font, fontCase);
   return text::Measure(font, s);
 }
 
-const TFontSpec kWindowFont{"MS Sans Serif", -13, {}};
-const TFontSpec kSans{"DejaVu Sans", -13, {}};
+const TFontCase kWindowFont{"MS Sans Serif", -13, {}};
+const TFontCase kSans{"DejaVu Sans", -13, {}};
 
 TEST(Text, DrawnPixelsLieInsideTheMeasuredBox) {
-  const TFontSpec fonts[] = {
+  const TFontCase fonts[] = {
       kWindowFont,
       {"MS Sans Serif", -11, {}},
       {"MS Sans Serif", -13, {fsBold, fsItalic, fsUnderline, fsStrikeOut}},
@@ -78,16 +78,17 @@ TEST(Text, DrawnPixelsLieInsideTheMeasuredBox) {
       {"DejaVu Serif", -40, {fsBold, fsItalic}},
   };
   const std::string texts[] = {"(8g]}ÜÄ§", "Quantile", "jfj", "W", "45°", "df1 =", "ÿÇ|"};
-  for (const TFontSpec& spec : fonts) {
-    const int cell = Measured(spec, "").Height;
-    EXPECT_GT(cell, 0) << spec.Name << " " << spec.Height;
+  for (const TFontCase& fontCase : fonts) {
+    const int cell = Measured(fontCase, "").Height;
+    EXPECT_GT(cell, 0) << fontCase.Name << " " << fontCase.Height;
     for (const std::string& s : texts) {
-      SCOPED_TRACE(std::string(spec.Name) + " " + std::to_string(spec.Height) + " '" + s + "'");
-      const text::TTextMetrics m = Measured(spec, s);
+      SCOPED_TRACE(std::string(fontCase.Name) + " " + std::to_string(fontCase.Height) + " '" + s +
+                   "'");
+      const text::TTextMetrics m = Measured(fontCase, s);
       EXPECT_EQ(m.Height, cell);
       EXPECT_GT(m.Ascent, 0);
       EXPECT_LT(m.Ascent, m.Height);
-      const TRect ink = Drawn(spec, s).Ink();
+      const TRect ink = Drawn(fontCase, s).Ink();
       ASSERT_GT(ink.Width(), 0);
       EXPECT_GE(ink.Left, 10);
       EXPECT_GE(ink.Top, 10);
@@ -134,12 +135,12 @@ TEST(Text, ScalableFacesAreAntiAliasedInTheFontColour) {
 }
 
 TEST(Text, UnknownNamesUseDejaVuSans) {
-  const TFontSpec unknown{"No Such Font Family", -13, {}};
+  const TFontCase unknown{"No Such Font Family", -13, {}};
   const std::string s = "(8g]}ÜÄ§";
   EXPECT_EQ(Measured(unknown, s).Width, Measured(kSans, s).Width);
   EXPECT_EQ(Drawn(unknown, s).Data, Drawn(kSans, s).Data);
   EXPECT_NE(Drawn(unknown, s).Data, Drawn(kWindowFont, s).Data);
-  const TFontSpec unknownBold{"No Such Font Family", -13, {fsBold}};
+  const TFontCase unknownBold{"No Such Font Family", -13, {fsBold}};
   EXPECT_EQ(Drawn(unknownBold, s).Data, Drawn({"DejaVu Sans", -13, {fsBold}}, s).Data);
 }
 
@@ -157,7 +158,7 @@ TEST(Text, FixedPitchFallsBackToTheMonospaceFace) {
 TEST(Text, BoldIsWiderThanRegular) {
   for (const char* name : {"MS Sans Serif", "DejaVu Sans", "Unknown"}) {
     SCOPED_TRACE(name);
-    const TFontSpec regular{name, -13, {}}, bold{name, -13, {fsBold}};
+    const TFontCase regular{name, -13, {}}, bold{name, -13, {fsBold}};
     EXPECT_GT(Measured(bold, "Quantile").Width, Measured(regular, "Quantile").Width);
     EXPECT_GT(Drawn(bold, "Quantile").Inked(), Drawn(regular, "Quantile").Inked());
     EXPECT_EQ(Measured(bold, "x").Height, Measured(regular, "x").Height);
@@ -165,15 +166,15 @@ TEST(Text, BoldIsWiderThanRegular) {
 }
 
 TEST(Text, Latin1CharactersAreDrawn) {
-  for (const TFontSpec& spec : {kWindowFont, kSans}) {
-    SCOPED_TRACE(spec.Name);
+  for (const TFontCase& fontCase : {kWindowFont, kSans}) {
+    SCOPED_TRACE(fontCase.Name);
     for (const char* s : {"Ü", "Ä", "§", "°", "é", "ß"})
-      EXPECT_GT(Drawn(spec, s).Inked(), 2) << s;
+      EXPECT_GT(Drawn(fontCase, s).Inked(), 2) << s;
     // The umlaut sits above the letter.
-    EXPECT_LT(Drawn(spec, "Ü").Ink().Top, Drawn(spec, "U").Ink().Top);
+    EXPECT_LT(Drawn(fontCase, "Ü").Ink().Top, Drawn(fontCase, "U").Ink().Top);
     // A degree sign is a small raised mark, not a box.
-    const TRect degree = Drawn(spec, "°").Ink();
-    EXPECT_LT(degree.Bottom, 10 + Measured(spec, "°").Ascent - 2);
+    const TRect degree = Drawn(fontCase, "°").Ink();
+    EXPECT_LT(degree.Bottom, 10 + Measured(fontCase, "°").Ascent - 2);
   }
 }
 
@@ -206,7 +207,7 @@ TEST(Text, DrawingStaysInsideTheClipRectangle) {
 TEST(Text, UnderlineAndStrikeOutSpanTheText) {
   for (const char* name : {"MS Sans Serif", "DejaVu Sans"}) {
     SCOPED_TRACE(name);
-    const TFontSpec underline{name, -13, {fsUnderline}}, strike{name, -13, {fsStrikeOut}};
+    const TFontCase underline{name, -13, {fsUnderline}}, strike{name, -13, {fsStrikeOut}};
     const text::TTextMetrics m = Measured(underline, "a b");
     // Between the words only the line is drawn: one full row below the
     // baseline for the underline, one above it for the strike-out.
@@ -252,24 +253,24 @@ TEST(Text, DecodingMalformedUtf8NeverFails) {
   EXPECT_EQ(decode(std::string_view("\0a", 2)), (std::u32string{U'\0', U'a'}));
 
   // The window font has no U+FFFD: malformed text still measures and draws.
-  for (const TFontSpec& spec : {kWindowFont, kSans}) {
+  for (const TFontCase& fontCase : {kWindowFont, kSans}) {
     const std::string bad = "x\xFF\xC3";
-    EXPECT_GT(Measured(spec, bad).Width, Measured(spec, "x").Width);
-    EXPECT_GT(Drawn(spec, bad).Inked(), Drawn(spec, "x").Inked());
+    EXPECT_GT(Measured(fontCase, bad).Width, Measured(fontCase, "x").Width);
+    EXPECT_GT(Drawn(fontCase, bad).Inked(), Drawn(fontCase, "x").Inked());
   }
 }
 
 TEST(Text, EmptyStringsAndLineFeeds) {
-  for (const TFontSpec& spec : {kWindowFont, kSans}) {
-    const text::TTextMetrics empty = Measured(spec, "");
+  for (const TFontCase& fontCase : {kWindowFont, kSans}) {
+    const text::TTextMetrics empty = Measured(fontCase, "");
     EXPECT_EQ(empty.Width, 0);
-    EXPECT_EQ(empty.Height, Measured(spec, "Ag").Height);
-    EXPECT_EQ(Drawn(spec, "").Inked(), 0);
+    EXPECT_EQ(empty.Height, Measured(fontCase, "Ag").Height);
+    EXPECT_EQ(Drawn(fontCase, "").Inked(), 0);
     // A line feed is just another character: one line, no wrap.
-    const text::TTextMetrics two = Measured(spec, "a\nb");
+    const text::TTextMetrics two = Measured(fontCase, "a\nb");
     EXPECT_EQ(two.Height, empty.Height);
-    EXPECT_GE(two.Width, Measured(spec, "ab").Width);
-    EXPECT_LT(Drawn(spec, "a\nb").Ink().Bottom, 10 + empty.Height + 1);
+    EXPECT_GE(two.Width, Measured(fontCase, "ab").Width);
+    EXPECT_LT(Drawn(fontCase, "a\nb").Ink().Bottom, 10 + empty.Height + 1);
   }
 }
 

@@ -353,27 +353,9 @@ class TPropertyRegistrar {
     };
     return info_.Add(std::move(p));
   }
-  // An event: a std::function data member of C.
-  template <class E>
-  TPropInfo& Event(std::string name, E C::*member) {
-    TPropInfo p;
-    p.Name = std::move(name);
-    p.Kind = pkEvent;
-    p.EventAssigned = [member](const TPersistent& o) {
-      return static_cast<bool>(static_cast<const C&>(o).*member);
-    };
-    p.BindEvent = [member](TPersistent& o, const std::any& handler) {
-      if (!handler.has_value())
-        static_cast<C&>(o).*member = E();
-      else
-        static_cast<C&>(o).*member = std::any_cast<const E&>(handler);
-    };
-    return info_.Add(std::move(p));
-  }
-  // An event of a base class, republished (E Base::*).
+  // An event: a std::function data member of C or of one of its bases.
   template <class E, class B>
-  TPropInfo& Event(std::string name,
-                   E B::*member) requires(!std::is_same_v<B, C> && std::is_base_of_v<B, C>) {
+  TPropInfo& Event(std::string name, E B::*member) requires std::is_base_of_v<B, C> {
     TPropInfo p;
     p.Name = std::move(name);
     p.Kind = pkEvent;

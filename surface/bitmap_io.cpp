@@ -58,6 +58,21 @@ bool IsPng(const std::uint8_t* d, std::size_t n) {
   return n >= 8 && std::equal(kSig, kSig + 8, d);
 }
 
+// stb grows its buffer to a chunk's declared length before reading it, so a
+// few bytes claiming a huge chunk would cost gigabytes: every chunk up to IEND
+// must lie inside the file.
+bool PngChunksFit(const std::uint8_t* d, std::size_t n) {
+  std::size_t at = 8;
+  while (n - at >= 12) {
+    const std::size_t length = (std::size_t{d[at]} << 24) | (std::size_t{d[at + 1]} << 16) |
+                               (std::size_t{d[at + 2]} << 8) | d[at + 3];
+    if (length > n - at - 12) return false;
+    if (std::equal(d + at + 4, d + at + 8, "IEND")) return true;
+    at += 12 + length;
+  }
+  return false;
+}
+
 bool IsJpeg(const std::uint8_t* d, std::size_t n) {
   return n >= 3 && d[0] == 0xFF && d[1] == 0xD8 && d[2] == 0xFF;
 }
@@ -66,6 +81,10 @@ bool DecodeWithStb(const std::uint8_t* data, std::size_t size, picture::TImage& 
                    std::string& error) {
   if (size > static_cast<std::size_t>(INT32_MAX)) {
     error = "picture file too large";
+    return false;
+  }
+  if (IsPng(data, size) && !PngChunksFit(data, size)) {
+    error = "corrupt picture file: a PNG chunk runs past the end of the file";
     return false;
   }
   const int n = static_cast<int>(size);

@@ -385,6 +385,26 @@ TEST_F(BitmapFileIo, TruncatedFilesFail) {
                   "png cut to " + std::to_string(n));
 }
 
+TEST_F(BitmapFileIo, PngChunkLongerThanTheFileIsRefusedBeforeDecoding) {
+  TBitmap b(6, 4);
+  const std::string path = (dir_ / "chunks.png").string();
+  ASSERT_TRUE(b.SaveToPngFile(path));
+  const Bytes png = Read(path);
+  // A data chunk that claims almost 4 GiB, placed before the end chunk.
+  Bytes claim(png.begin(), png.end() - 12);
+  const Bytes header = {0xFF, 0xFF, 0xFF, 0xF0, 'I', 'D', 'A', 'T', 0x78, 0x5E};
+  claim.insert(claim.end(), header.begin(), header.end());
+  claim.insert(claim.end(), png.end() - 12, png.end());
+  ExpectRefused(claim, "huge chunk", "past the end");
+
+  Bytes trailing = png;  // bytes after the end chunk are not part of the picture
+  trailing.insert(trailing.end(), {0xFF, 0xFF, 0xFF, 0xFF});
+  TBitmap c;
+  std::string error;
+  EXPECT_TRUE(c.LoadFromFile(Write("trailing.png", trailing), &error)) << error;
+  EXPECT_EQ(c.Width(), 6);
+}
+
 TEST_F(BitmapFileIo, OversizeAndMalformedHeadersFail) {
   TBmpSpec s;
   s.Value = [](int, int) { return 0u; };

@@ -77,6 +77,42 @@ bool IsJpeg(const std::uint8_t* d, std::size_t n) {
   return n >= 3 && d[0] == 0xFF && d[1] == 0xD8 && d[2] == 0xFF;
 }
 
+// A Huffman table of more than 256 codes makes stb write past its tables, so
+// every table-definition segment is checked first, walking the markers as stb
+// does (fill bytes, stuffed bytes and restart markers carry no length).
+bool HuffmanTablesFit(const std::uint8_t* d, std::size_t n, std::size_t at, std::size_t length) {
+  // stb reads the counts on past the segment and the file (as zeros there).
+  auto byte = [&](std::size_t i) -> std::size_t { return i < n ? d[i] : 0; };
+  for (long long left = static_cast<long long>(length) - 2; left > 0;) {
+    std::size_t codes = 0;
+    for (std::size_t i = 1; i <= 16; ++i)
+      codes += byte(at + i);
+    if (codes > 256) return false;
+    at += 17 + codes;
+    left -= static_cast<long long>(17 + codes);
+  }
+  return true;
+}
+
+bool JpegTablesFit(const std::uint8_t* d, std::size_t n) {
+  std::size_t at = 2;
+  while (at < n) {
+    if (d[at++] != 0xFF) continue;  // entropy-coded data
+    while (at < n && d[at] == 0xFF)
+      ++at;
+    if (at >= n) return true;
+    const std::uint8_t marker = d[at++];
+    if (marker == 0x00 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8)) continue;
+    if (marker == 0xD9) return true;
+    if (n - at < 2) return true;
+    const std::size_t length = (std::size_t{d[at]} << 8) | d[at + 1];
+    if (length < 2) return false;
+    if (marker == 0xC4 && !HuffmanTablesFit(d, n, at + 2, length)) return false;
+    at += length;
+  }
+  return true;
+}
+
 bool DecodeWithStb(const std::uint8_t* data, std::size_t size, picture::TImage& out,
                    std::string& error) {
   if (size > static_cast<std::size_t>(INT32_MAX)) {
@@ -85,6 +121,10 @@ bool DecodeWithStb(const std::uint8_t* data, std::size_t size, picture::TImage& 
   }
   if (IsPng(data, size) && !PngChunksFit(data, size)) {
     error = "corrupt picture file: a PNG chunk runs past the end of the file";
+    return false;
+  }
+  if (IsJpeg(data, size) && !JpegTablesFit(data, size)) {
+    error = "corrupt picture file: a JPEG Huffman table holds more than 256 codes";
     return false;
   }
   const int n = static_cast<int>(size);

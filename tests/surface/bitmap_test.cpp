@@ -405,6 +405,14 @@ TEST_F(BitmapFileIo, PngChunkLongerThanTheFileIsRefusedBeforeDecoding) {
   EXPECT_EQ(c.Width(), 6);
 }
 
+TEST_F(BitmapFileIo, JpegHuffmanTableOfTooManyCodesIsRefused) {
+  // The 16 code counts of this table add up to far more than 256.
+  const Bytes jpeg = {0xFF, 0xD8, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                      0xFF, 0xFF, 0xC4, 0x52, 0x00, 0x00, 0x00, 0x06, 0xFF, 0xFF,
+                      0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x60, 0x90, 0x00};
+  ExpectRefused(jpeg, "huffman overflow", "Huffman");
+}
+
 TEST_F(BitmapFileIo, OversizeAndMalformedHeadersFail) {
   TBmpSpec s;
   s.Value = [](int, int) { return 0u; };

@@ -19,6 +19,28 @@ bool IsShape(double v) {
   return std::isfinite(v) && v > 0.0;
 }
 
+// The part of ln f(x) that depends only on the degrees of freedom. A curve asks
+// for hundreds of points at one pair, and the three ln Γ terms would otherwise
+// dominate each of them. Kept in extended precision and summed in the same
+// order as the whole expression, so a cached point is bit for bit an uncached one.
+struct DensityTerms {
+  int df1 = 0, df2 = 0;  // no valid pair: the first call always computes
+  double h = 0.0;
+  Ext head = 0.0L;
+};
+
+const DensityTerms& TermsOf(int df1, int df2) {
+  thread_local DensityTerms cached;
+  if (cached.df1 != df1 || cached.df2 != df2) {
+    const double h = (static_cast<long long>(df1) + df2) / 2.0;
+    const double half1 = df1 / 2.0, half2 = df2 / 2.0;
+    const Ext n1 = df1, n2 = df2;
+    cached = {df1, df2, h,
+              Ext{LogGamma(h)} - LogGamma(half1) - LogGamma(half2) + half1 * std::log(n1 / n2)};
+  }
+  return cached;
+}
+
 }  // namespace
 
 double LogGamma(double x) {
@@ -79,12 +101,11 @@ double FDensity(int df1, int df2, double x) {
     if (df1 == 1) return HUGE_VAL;
     return df1 == 2 ? 1.0 : 0.0;
   }
-  const double h = (static_cast<long long>(df1) + df2) / 2.0;
-  const double half1 = df1 / 2.0, half2 = df2 / 2.0;
+  const DensityTerms& terms = TermsOf(df1, df2);
+  const double half1 = df1 / 2.0;
   const Ext n1 = df1, n2 = df2, xe = x;
-  const Ext logDensity = Ext{LogGamma(h)} - LogGamma(half1) - LogGamma(half2) +
-                         half1 * std::log(n1 / n2) + (half1 - 1.0L) * std::log(xe) -
-                         h * std::log(n1 * xe / n2 + 1.0L);
+  const Ext logDensity =
+      terms.head + (half1 - 1.0L) * std::log(xe) - terms.h * std::log(n1 * xe / n2 + 1.0L);
   return static_cast<double>(std::exp(logDensity));
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The F distribution with integer degrees of freedom, from ln Γ and the
-// regularized incomplete beta function. Pure functions: no state, no
-// allocation, no exceptions. Intermediates run in extended precision.
+// regularized incomplete beta function. Results depend on the arguments alone;
+// no allocation, no exceptions. Intermediates run in extended precision.
 
 namespace zarn {
 
@@ -20,9 +20,11 @@ double IncBetaContFrac(double x, double a, double b);
 // [0, 1] even where the cut-off continued fraction has not converged.
 double IncompleteBeta(double x, double a, double b);
 
-// Density of F(df1, df2) at x. Below and at 0 it takes the limit from the right
-// where the density has one: 0 for x < 0; at x = 0, +infinity for df1 = 1, 1 for
-// df1 = 2 and 0 for df1 > 2. Degrees of freedom below 1, NaN x and infinite x give 0.
+// Density of F(df1, df2) at x. The terms of the degrees of freedom are kept per
+// thread for the last pair asked, so a curve at one pair computes them once. Below and at 0 it
+// takes the limit from the right where the density has one: 0 for x < 0; at x = 0, +infinity for
+// df1 = 1, 1 for df1 = 2 and 0 for df1 > 2. Degrees of freedom below 1, NaN x and infinite x give
+// 0.
 double FDensity(int df1, int df2, double x);
 
 // P(F <= x) for F distributed as F(df1, df2): 0 for x <= 0 (including the

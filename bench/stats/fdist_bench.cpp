@@ -75,6 +75,21 @@ void BM_DensityCurve(benchmark::State& state) {
 }
 BENCHMARK(BM_DensityCurve);
 
+// A scroll-bar step: every curve at a new pair, so the terms of the degrees of
+// freedom are computed once per curve rather than found from the last one.
+void BM_DensityCurveNewPair(benchmark::State& state) {
+  std::array<double, kPoints> ys{};
+  int df1 = 1;
+  for (auto _ : state) {
+    df1 = df1 % 100 + 1;
+    for (int i = 0; i < kPoints; ++i)
+      ys[i] = zarn::FDensity(df1, 4, CurveX()[i]);
+    benchmark::DoNotOptimize(ys.data());
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_DensityCurveNewPair);
+
 void BM_BoostDensityCurve(benchmark::State& state) {
   std::array<double, kPoints> ys{};
   for (auto _ : state) {

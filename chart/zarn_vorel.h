@@ -1,4 +1,857 @@
 #pragma once
-// The chart unit: the scientific chart and its settings objects.
+// The chart unit: TCustomVorel/TVorel, a control that records drawing commands
+// as items in world coordinates and replays them through per-layer scales, and
+// its settings objects (axis settings, layer joins, crosshairs, background).
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
 
 #include "chart/zarn_textlabel.h"
+#include "platform/control.h"
+#include "platform/properties.h"
+#include "scale/zarn_scale.h"
+#include "surface/zarn_bitmap.h"
+#include "surface/zarn_canvas.h"
+
+namespace zarn {
+
+class TCustomVorel;
+class TCrossHair;
+
+inline constexpr int kVorelLayers = 16;
+inline constexpr int kVorelCrossHairs = 4;
+inline constexpr int kVorelTextLabels = 50;
+inline constexpr int kVorelItemTexts = 50;
+inline constexpr int kMaxMouseTrace = 5000;
+
+class EZarnVorelError : public EZarnError {
+ public:
+  using EZarnError::EZarnError;
+};
+
+enum TvoLayout : std::uint8_t {
+  vol_X1Bottom_Y1Left,
+  vol_X1Bottom_Y2Left,
+  vol_X1Bottom_Y3Left,
+  vol_X1Bottom_Y4Left,
+  vol_X1Bottom_Y2Both,
+  vol_X2Bottom_Y2Left,
+  vol_X2Both_Y2Both
+};
+enum GridStyleType : std::uint8_t {
+  gsNone,
+  gsPoints,
+  gsVertLines,
+  gsHorizLines,
+  gsLines,
+  gsHorizDotLines,
+  gsVertDotLines,
+  gsDotLines
+};
+enum TShadowStyle : std::uint8_t { ssFlying, ssBox };
+enum TBkgFill : std::uint8_t { bfSimple, bfStretch, bfTile };
+enum TBGAreaMode : std::uint8_t {
+  bamNone,
+  bamLeft,
+  bamRight,
+  bamTop,
+  bamBottom,
+  bamVStripe,
+  bamHStripe,
+  bamRect,
+  bamRectInv,
+  bamVStripeInv,
+  bamHStripeInv
+};
+enum TCaptionAnchorHoriz : std::uint8_t {
+  cahControlLeft,
+  cahChartLeft,
+  cahChartCenter,
+  cahChartRight,
+  cahControlRight
+};
+enum TCaptionAnchorVert : std::uint8_t {
+  cavControlTop,
+  cavChartTop,
+  cavChartCenter,
+  cavChartBottom,
+  cavControlBottom
+};
+enum TCrossHMode : std::uint8_t { chOff, chHoriz, chVert, chBoth, chCrossBox, chBox };
+enum TTextBkg : std::uint8_t { tbClear, tbOpaque };
+enum TScaleLocationHoriz : std::uint8_t { slTop, slBottom };
+enum TScaleLocationVert : std::uint8_t { slLeft, slRight };
+
+// Value names of the enumerations, for stored layouts.
+const TEnumInfo& VoLayoutInfo();
+const TEnumInfo& GridStyleTypeInfo();
+const TEnumInfo& ShadowStyleInfo();
+const TEnumInfo& BkgFillInfo();
+const TEnumInfo& BGAreaModeInfo();
+const TEnumInfo& CaptionAnchorHorizInfo();
+const TEnumInfo& CaptionAnchorVertInfo();
+const TEnumInfo& CrossHModeInfo();
+const TEnumInfo& TextBkgInfo();
+const TEnumInfo& ScaleLocationHorizInfo();
+const TEnumInfo& ScaleLocationVertInfo();
+
+// ---------------------------------------------------------------------------
+// Items
+
+// One recorded drawing command. Plain data: a value-initialised item is all
+// zeros, and items are copied bytewise between lists and charts.
+struct TvoChartItem {
+  double X1;
+  double Y1;
+  double X2;
+  double Y2;
+  TColor Color;
+  TColor FillColor;
+  std::int32_t ParamC;
+  std::int32_t ParamD;
+  TPenStyle PenStyle;
+  std::int32_t Attrib;
+  std::int32_t LineWidth;
+  std::uint8_t ItemClass;
+  std::uint8_t Kind;
+  std::int32_t Layer;
+  std::array<std::uint8_t, 2> Flags;
+  std::array<char, 18> ShortText;  // length byte, then up to 17 characters
+  std::array<std::uint8_t, 8> ParamA;
+  std::int32_t ParamB;
+  std::uint8_t CoordMode;
+
+  // ParamA read as two 32-bit integers (index 0 or 1) or as one double.
+  std::int32_t ParamAInt(int index) const {
+    std::int32_t v;
+    std::memcpy(&v, ParamA.data() + (index ? 4 : 0), sizeof v);
+    return v;
+  }
+  void SetParamAInt(int index, std::int32_t value) {
+    std::memcpy(ParamA.data() + (index ? 4 : 0), &value, sizeof value);
+  }
+  double ParamADouble() const {
+    double v;
+    std::memcpy(&v, ParamA.data(), sizeof v);
+    return v;
+  }
+  void SetParamADouble(double value) { std::memcpy(ParamA.data(), &value, sizeof value); }
+  // The short text; a length byte above 17 reads as 17.
+  std::string_view ShortTextView() const {
+    const auto n = static_cast<unsigned char>(ShortText[0]);
+    return {ShortText.data() + 1, n > 17 ? 17u : n};
+  }
+  // Cut to 17 bytes.
+  void SetShortText(std::string_view text);
+};
+
+// A growable item list. Capacity() is the observable allocation, which grows
+// in steps of the owner's AllocSize; the storage under it grows geometrically
+// so that long series append in linear time.
+class TVoItemContainer {
+ public:
+  int Count() const;
+  int Capacity() const;
+  TvoChartItem& operator[](int index);
+  const TvoChartItem& operator[](int index) const;
+  TvoChartItem* begin();
+  TvoChartItem* end();
+  const TvoChartItem* begin() const;
+  const TvoChartItem* end() const;
+
+  // A zeroed entry at index Count(); when the list is full the capacity first
+  // grows by step. Throws std::bad_alloc leaving entries, count and capacity
+  // as they were.
+  TvoChartItem& Append(int step);
+  // Count, capacity and storage back to 0.
+  void Clear();
+  // Copies the entries of source and takes the given capacity (at least the count).
+  void CopyFrom(const TVoItemContainer& source, int capacity);
+
+ private:
+  struct Storage;
+  std::unique_ptr<Storage> storage_;
+
+ public:
+  TVoItemContainer();
+  ~TVoItemContainer();
+  TVoItemContainer(const TVoItemContainer&) = delete;
+  TVoItemContainer& operator=(const TVoItemContainer&) = delete;
+};
+
+// The 50 texts (index 1 .. 50) of one list's text items, and their count.
+struct TVoItemTexts {
+  std::array<std::string, kVorelItemTexts + 1> Text;  // [0] unused
+  int Count = 0;
+};
+
+// ---------------------------------------------------------------------------
+// Settings objects
+
+// The settings of one axis of one chart layer. Every setter raises OnChange.
+class TScaleProps : public TPersistent {
+ public:
+  TScaleProps();
+  ~TScaleProps() override;
+  TScaleProps(const TScaleProps&) = delete;
+  TScaleProps& operator=(const TScaleProps&) = delete;
+  std::string_view ClassName() const override { return "TScaleProps"; }
+  // Copies every setting (not OnChange, not the loading flag) and raises OnChange once.
+  void Assign(const TPersistent& source) override;
+  // Back to the values of a new object (the loading flag set again).
+  virtual void ResetDefaults();
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& value);
+  int CaptionPosX() const { return captionPosX_; }
+  void SetCaptionPosX(int value);
+  int CaptionPosY() const { return captionPosY_; }
+  void SetCaptionPosY(int value);
+  TAlignment CaptionAlignment() const { return captionAlignment_; }
+  void SetCaptionAlignment(TAlignment value);
+  TScaleUnitAnchor CaptionAnchor() const { return captionAnchor_; }
+  void SetCaptionAnchor(TScaleUnitAnchor value);
+  TColor ColorScale() const { return colorScale_; }
+  void SetColorScale(TColor value);
+  TDTLabel& DateFormat() { return dateFormat_; }
+  const TDTLabel& DateFormat() const { return dateFormat_; }
+  void SetDateFormat(const TDTLabel& value);
+  int DecPlaces() const { return decPlaces_; }
+  void SetDecPlaces(int value);
+  bool Logarithmic() const { return logarithmic_; }
+  void SetLogarithmic(bool value);
+  TFigType LabelType() const { return labelType_; }
+  void SetLabelType(TFigType value);
+  TFont& Font() { return font_; }
+  const TFont& Font() const { return font_; }
+  void SetFont(const TFont& value);
+  int MinTicks() const { return minTicks_; }
+  void SetMinTicks(int value);
+  double RangeLow() const { return rangeLow_; }
+  void SetRangeLow(double value);
+  double RangeHigh() const { return rangeHigh_; }
+  void SetRangeHigh(double value);
+  bool ShortTicks() const { return shortTicks_; }
+  void SetShortTicks(bool value);
+  const std::string& ScaleInscript() const { return scaleInscript_; }
+  void SetScaleInscript(const std::string& value);
+  TScaleType ScaleType() const { return scaleType_; }
+  void SetScaleType(TScaleType value);
+  // The horizontal position for sctXB/sctXT, the vertical one otherwise.
+  int ScalePos() const;
+  void SetScalePos(int value);
+  double MinRange() const { return minRange_; }
+  void SetMinRange(double value);
+  TMouseActMode MouseAction() const { return mouseAction_; }
+  void SetMouseAction(TMouseActMode value);
+  const std::string& UserTickText() const { return userTickText_; }
+  void SetUserTickText(const std::string& value);
+  bool Visible() const { return visible_; }
+  void SetVisible(bool value);
+
+  // Set from creation until the owning chart's Loaded; while set, Logarithmic
+  // is accepted without checks.
+  bool LoadingFlag() const { return loading_; }
+  void SetLoadingFlag(bool value) { loading_ = value; }
+  // Writes both range ends without checks or OnChange (SetLayerRange).
+  void StoreRange(double low, double high) {
+    rangeLow_ = low;
+    rangeHigh_ = high;
+  }
+  int HorizontalPos() const { return horizPos_; }
+  int VerticalPos() const { return vertPos_; }
+  // Both positions and the scale type without OnChange (layer defaults).
+  void StorePlacement(TScaleType type, int horizontalPos, int verticalPos);
+
+  std::function<void(TObject* Sender)> OnChange;
+
+ protected:
+  void Changed();
+
+ private:
+  std::string caption_;
+  int captionPosX_ = 0;
+  int captionPosY_ = 0;
+  TAlignment captionAlignment_ = taCenter;
+  TScaleUnitAnchor captionAnchor_ = uaSclTopLft;
+  TColor colorScale_ = clBlack;
+  TDTLabel dateFormat_;
+  int decPlaces_ = -2;
+  bool logarithmic_ = false;
+  TFigType labelType_ = ftNum;
+  TFont font_;
+  int minTicks_ = 3;
+  bool loading_ = true;
+  double rangeLow_ = 0.0;
+  double rangeHigh_ = 1.0;
+  bool shortTicks_ = true;
+  std::string scaleInscript_;
+  TScaleType scaleType_ = sctXT;
+  int vertPos_ = 0;
+  int horizPos_ = 0;
+  double minRange_ = 1e-10;
+  TMouseActMode mouseAction_ = maNone;
+  std::string userTickText_;
+  bool visible_ = false;
+};
+
+class TScalePropsHoriz : public TScaleProps {
+ public:
+  std::string_view ClassName() const override { return "TScalePropsHoriz"; }
+  TScaleLocationHoriz ScaleLocation() const { return ScaleType() == sctXB ? slTop : slBottom; }
+  void SetScaleLocation(TScaleLocationHoriz value);
+};
+
+class TScalePropsVert : public TScaleProps {
+ public:
+  TScalePropsVert();
+  std::string_view ClassName() const override { return "TScalePropsVert"; }
+  void ResetDefaults() override;
+  TScaleLocationVert ScaleLocation() const { return ScaleType() == sctYR ? slLeft : slRight; }
+  void SetScaleLocation(TScaleLocationVert value);
+};
+
+// Which layer's x and y range each layer follows; entry L = L means no join.
+class TJointLayers : public TPersistent {
+ public:
+  TJointLayers();
+  TJointLayers(const TJointLayers&) = delete;
+  TJointLayers& operator=(const TJointLayers&) = delete;
+  std::string_view ClassName() const override { return "TJointLayers"; }
+  // Copies both tables (not the chart binding, not OnChange) and raises OnChange.
+  void Assign(const TPersistent& source) override;
+
+  // Layer 1 .. 16; the entry of another index reads as that index.
+  int XControlledBy(int layer) const;
+  int YControlledBy(int layer) const;
+  // Joins or releases an axis with the chart's checks; throws EZarnVorelError.
+  void SetXControlledBy(int layer, int destination);
+  void SetYControlledBy(int layer, int destination);
+  // Without checks or notification (Assign of a chart, tests).
+  void StoreX(int layer, int destination);
+  void StoreY(int layer, int destination);
+
+  // The chart whose layers are joined (null: the table only stores).
+  TCustomVorel* Chart() const { return chart_; }
+  void SetChart(TCustomVorel* chart) { chart_ = chart; }
+
+  std::function<void(TObject* Sender)> OnChange;
+
+ private:
+  void Join(bool xAxis, int layer, int destination);
+  std::array<int, kVorelLayers + 1> x_{};
+  std::array<int, kVorelLayers + 1> y_{};
+  TCustomVorel* chart_ = nullptr;
+};
+
+// One crosshair: a line, two lines or a box at a world point of its layer.
+class TCrossHair : public TPersistent {
+ public:
+  TCrossHair() = default;
+  TCrossHair(const TCrossHair&) = delete;
+  TCrossHair& operator=(const TCrossHair&) = delete;
+  std::string_view ClassName() const override { return "TCrossHair"; }
+  // Copies the seven settings and the OnChange handler, without calling it.
+  void Assign(const TPersistent& source) override;
+
+  double PosX() const { return posX_; }
+  void SetPosX(double value);
+  double PosY() const { return posY_; }
+  void SetPosY(double value);
+  TColor Color() const { return color_; }
+  void SetColor(TColor value);
+  TCrossHMode Mode() const { return mode_; }
+  void SetMode(TCrossHMode value);
+  TPenStyle LineType() const { return lineType_; }
+  void SetLineType(TPenStyle value);
+  int LineWid() const { return lineWid_; }
+  void SetLineWid(int value);
+  int Layer() const { return layer_; }
+  void SetLayer(int value);  // limited to 1 .. 16
+
+  TNotifyEvent OnChange;
+
+ private:
+  void Changed();
+  double posX_ = 0;
+  double posY_ = 0;
+  TColor color_ = clRed;
+  TCrossHMode mode_ = chOff;
+  TPenStyle lineType_ = psDashDotDot;
+  int lineWid_ = 1;
+  int layer_ = 1;
+};
+
+// The background picture and area settings of a chart.
+class TBakGndImg : public TPersistent {
+ public:
+  TBakGndImg() = default;
+  TBakGndImg(const TBakGndImg&) = delete;
+  TBakGndImg& operator=(const TBakGndImg&) = delete;
+  std::string_view ClassName() const override { return "TBakGndImg"; }
+  // Copies every setting (not OnChange) and raises OnChange.
+  void Assign(const TPersistent& source) override;
+
+  const std::string& Name() const { return name_; }
+  void SetName(const std::string& value);
+  // Empties Name without notifying (a picture that failed to load).
+  void DropName() { name_.clear(); }
+  bool IncludePath() const { return includePath_; }
+  void SetIncludePath(bool value);
+  TBkgFill FillMode() const { return fillMode_; }
+  void SetFillMode(TBkgFill value);
+  TBGAreaMode AreaMode() const { return areaMode_; }
+  void SetAreaMode(TBGAreaMode value);
+  TColor AreaColor() const { return areaColor_; }
+  void SetAreaColor(TColor value);
+  double AreaLeft() const { return areaLeft_; }
+  void SetAreaLeft(double value);
+  double AreaRight() const { return areaRight_; }
+  void SetAreaRight(double value);
+  double AreaTop() const { return areaTop_; }
+  void SetAreaTop(double value);
+  double AreaBottom() const { return areaBottom_; }
+  void SetAreaBottom(double value);
+
+  TNotifyEvent OnChange;
+
+ private:
+  void Changed();
+  std::string name_;
+  bool includePath_ = false;
+  TBkgFill fillMode_ = bfStretch;
+  TBGAreaMode areaMode_ = bamNone;
+  TColor areaColor_ = 14540253;
+  double areaLeft_ = -1.0;
+  double areaRight_ = 1.0;
+  double areaTop_ = 1.0;
+  double areaBottom_ = -1.0;
+};
+
+// ---------------------------------------------------------------------------
+// Events
+
+using TRenderEvent = std::function<void(TObject* Sender, TCanvas& Canvas, int Top, int Left)>;
+using TBeforeRenderCItemEvent =
+    std::function<void(TObject* Sender, TvoChartItem& ChartItem, int Index, bool IsAnnotation)>;
+using TBeforeRenderTextEvent =
+    std::function<void(TObject* Sender, std::string& Text, int Index, bool IsAnnotation)>;
+using TBeforeCrossHMoveEvent = std::function<void(TObject* Sender, TCrossHair* WhichCrossHair,
+                                                  int dx, int dy, bool& AllowMove)>;
+using TCrossHairMoveEvent = std::function<void(TObject* Sender, TCrossHair* WhichCrossHair)>;
+using TTextLabelMoveEvent = std::function<void(TObject* Sender, TTextLabel* WhichTextLabel)>;
+using TMouseMoveInChartEvent = std::function<void(TObject* Sender, bool InChart, TShiftState Shift,
+                                                  double rMousePosX, double rMousePosY)>;
+using TSelectRectEvent =
+    std::function<void(TObject* Sender, int Layer, double LoX, double LoY, double HiX, double HiY)>;
+
+// ---------------------------------------------------------------------------
+// The chart
+
+namespace vorel_detail {
+struct TRenderState;  // attribute cache, poly-line buffer, duplicate-mark map, picture
+struct TMouseState;   // drag, rectangle, trace and swallow state
+}  // namespace vorel_detail
+
+class TCustomVorel : public TCustomControl {
+ public:
+  explicit TCustomVorel(TComponent* AOwner);
+  ~TCustomVorel() override;
+  std::string_view ClassName() const override { return "TCustomVorel"; }
+  // Copies another chart (settings, items, sub-objects, handlers), then
+  // re-applies the ranges and paints; other sources go the platform's way.
+  void Assign(const TPersistent& source) override;
+
+  // --- Items (item_list.cpp)
+  void MovePenTo(int x, int y);
+  void LineToPoint(double x, double y);
+  void ClearItems();
+  void ShowItems();
+  int AllocSize() const { return allocSize_; }
+  void SetAllocSize(int value);  // 1 .. 1,000,000; others ignored
+  const TVoItemContainer& DataItems() const { return *data_; }
+  int DataCount() const { return data_->Count(); }
+  int DataCapacity() const { return data_->Capacity(); }
+  const TVoItemContainer& AnnotationItems() const { return annotations_; }
+  int AnnotationCount() const { return annotations_.Count(); }
+  int AnnotationCapacity() const { return annotations_.Capacity(); }
+  bool AnnotationMode() const { return annotationMode_; }
+  void SetAnnotationMode(bool value) { annotationMode_ = value; }
+  int ActiveLayer() const { return activeLayer_; }
+  void SetActiveLayer(int value);  // limited to 1 .. 16
+  // Class visibility (0 .. 255) of the data or the annotation list.
+  bool ClassVisible(bool annotation, int itemClass) const;
+  void SetClassVisible(bool annotation, int itemClass, bool value);
+  TVoItemTexts& ItemTexts(bool annotation) { return annotation ? annotationTexts_ : dataTexts_; }
+  const TVoItemTexts& ItemTexts(bool annotation) const {
+    return annotation ? annotationTexts_ : dataTexts_;
+  }
+
+  // --- Data sharing (data_sharing.cpp)
+  TCustomVorel* UseDataOf() const { return master_; }
+  void SetUseDataOf(TCustomVorel* value);
+  int SharerCount() const { return sharerCount_; }
+  TCustomVorel* Sharer(int index) const;  // 0 .. SharerCount() - 1
+
+  // --- Layers and transforms (scale_props.cpp, transforms.cpp, layers.cpp)
+  TScalePropsHoriz& ScaleX(int layer);  // layer 1 for an index outside 1 .. 16
+  TScalePropsVert& ScaleY(int layer);
+  const TScalePropsHoriz& ScaleX(int layer) const;
+  const TScalePropsVert& ScaleY(int layer) const;
+  TScale& AxisX(int layer);  // the window-less axis engines
+  TScale& AxisY(int layer);
+  TScalePropsHoriz& Scale1X() { return ScaleX(1); }
+  TScalePropsHoriz& Scale2X() { return ScaleX(2); }
+  TScalePropsHoriz& Scale3X() { return ScaleX(3); }
+  TScalePropsHoriz& Scale4X() { return ScaleX(4); }
+  TScalePropsVert& Scale1Y() { return ScaleY(1); }
+  TScalePropsVert& Scale2Y() { return ScaleY(2); }
+  TScalePropsVert& Scale3Y() { return ScaleY(3); }
+  TScalePropsVert& Scale4Y() { return ScaleY(4); }
+  // Copy with Assign; repaint when designing.
+  void SetScaleX(int layer, const TScalePropsHoriz& value);
+  void SetScaleY(int layer, const TScalePropsVert& value);
+
+  virtual void RecalcTransforms();
+  void WorldToPixel(int layer, double x, double y, int& px, int& py) const;
+  void PixelToWorld(int layer, int px, int py, double& x, double& y) const;
+  void SetLayerRange(int layer, double xLow, double yLow, double xHigh, double yHigh);
+  void SetJointRange(int layer, double xLow, double yLow, double xHigh, double yHigh);
+  void SyncScale(TScale& axis, const TScaleProps& settings);
+  // Layer coefficients (kx, dx, ky, dy).
+  long double Kx(int layer) const;
+  long double Dx(int layer) const;
+  long double Ky(int layer) const;
+  long double Dy(int layer) const;
+
+  TJointLayers& JointLayers() { return jointLayers_; }
+  const TJointLayers& JointLayers() const { return jointLayers_; }
+  void SetJointLayers(const TJointLayers& value);
+
+  int MarginLeft() const { return marginLeft_; }
+  void SetMarginLeft(int value);
+  int MarginRight() const { return marginRight_; }
+  void SetMarginRight(int value);
+  int MarginTop() const { return marginTop_; }
+  void SetMarginTop(int value);
+  int MarginBottom() const { return marginBottom_; }
+  void SetMarginBottom(int value);
+  int ShadowWidth() const { return shadowWidth_; }
+  void SetShadowWidth(int value);  // 0 .. 32
+  bool Isometric() const { return isometric_; }
+  void SetIsometric(bool value);
+  TvoLayout StandardLayout() const { return standardLayout_; }
+  void SetStandardLayout(TvoLayout value);
+  int AspectX() const { return aspectX_; }
+  int AspectY() const { return aspectY_; }
+  // The plotting-area image's size (each side at least 0).
+  int PlotWidth() const;
+  int PlotHeight() const;
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+  // --- Rendering (render.cpp, background.cpp, grid.cpp, text_labels.cpp, item_render.cpp)
+  void Paint() override;
+  virtual void DrawChartBackground(TCanvas& Canvas, int Left, int Top, int Width, int Height);
+  virtual void RenderDataToImage(TBitmap& Image, int LeftOffset, int TopOffset, bool NoGrid,
+                                 bool Monochrome);
+  virtual void RenderData(TCanvas& Canvas, int LeftOffset, int TopOffset, bool NoGrid,
+                          bool Monochrome);
+  virtual void SetPaintHold(bool value);
+  bool PaintHold() const { return paintHold_; }
+  void PresentImage(int X, int Y, TCanvas& Target, TBitmap& Image);
+  void DrawCrossHairs(TBitmap& Image, int OffsetX, int OffsetY);
+  void DrawMouseTrace(TBitmap& Image, int OffsetX, int OffsetY);
+  const TBitmap& ControlImage() const { return controlImage_; }
+  const TBitmap& PlotImage() const { return plotImage_; }
+  bool LayerVisible(int layer) const;
+  void SetLayerVisible(int layer, bool value);
+  bool DataAboveAnnotations() const { return dataAboveAnnotations_; }
+  void SetDataAboveAnnotations(bool value) { dataAboveAnnotations_ = value; }
+  bool TextAnnotationsLast() const { return textAnnotationsLast_; }
+  void SetTextAnnotationsLast(bool value) { textAnnotationsLast_ = value; }
+  bool ShowAnnotations() const { return showAnnotations_; }
+  void SetShowAnnotations(bool value) { showAnnotations_ = value; }
+
+  // --- Crosshairs, text labels, background (lifecycle.cpp, properties.cpp)
+  TCrossHair& CrossHair(int index);  // 1 .. 4 (clamped)
+  TCrossHair& CrossHair1() { return CrossHair(1); }
+  TCrossHair& CrossHair2() { return CrossHair(2); }
+  TCrossHair& CrossHair3() { return CrossHair(3); }
+  TCrossHair& CrossHair4() { return CrossHair(4); }
+  void SetCrossHair(int index, const TCrossHair& value);  // Assign, then rule R
+  TTextLabel& TextLabel(int index);                       // 1 .. 50 (clamped)
+  const TTextLabel& TextLabel(int index) const;
+  TBakGndImg& BackGroundImg() { return backGroundImg_; }
+  const TBakGndImg& BackGroundImg() const { return backGroundImg_; }
+  void SetBackGroundImg(const TBakGndImg& value);
+
+  // --- Published settings (properties.cpp); rule R: paint if AutoRedraw or designing
+  bool AutoRedraw() const { return autoRedraw_; }
+  void SetAutoRedraw(bool value) { autoRedraw_ = value; }
+  bool AvoidDuplicateMarks() const { return avoidDuplicateMarks_; }
+  void SetAvoidDuplicateMarks(bool value);
+  int MinDupMarkDist() const { return minDupMarkDist_; }
+  void SetMinDupMarkDist(int value);  // 1 .. 3
+  std::uint8_t ClassDefault() const { return classDefault_; }
+  void SetClassDefault(std::uint8_t value);  // 255 ignored
+  GridStyleType GridStyle() const { return gridStyle_; }
+  void SetGridStyle(GridStyleType value);
+  double GridDx() const { return gridDx_; }
+  void SetGridDx(double value);  // >= -3
+  double GridDy() const { return gridDy_; }
+  void SetGridDy(double value);
+  TColor GridColor() const { return gridColor_; }
+  void SetGridColor(TColor value);
+  TColor DataColor() const { return dataColor_; }
+  void SetDataColor(TColor value) { dataColor_ = value; }
+  TPenStyle PenStyle() const { return penStyle_; }
+  void SetPenStyle(TPenStyle value) { penStyle_ = value; }
+  std::uint8_t LineWidth() const { return lineWidth_; }
+  void SetLineWidth(std::uint8_t value) { lineWidth_ = value; }
+  TColor FillColor() const { return fillColor_; }
+  void SetFillColor(TColor value) { fillColor_ = value; }
+  TColor TextBkColor() const { return fillColor_; }
+  void SetTextBkColor(TColor value) { fillColor_ = value; }
+  TColor ChartFrameColor() const { return chartFrameColor_; }
+  void SetChartFrameColor(TColor value);
+  TColor ChartColor() const { return chartColor_; }
+  void SetChartColor(TColor value);
+  TColor WindColor() const { return windColor_; }
+  void SetWindColor(TColor value);
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& value);
+  int CaptionPosX() const { return captionPosX_; }
+  void SetCaptionPosX(int value);
+  int CaptionPosY() const { return captionPosY_; }
+  void SetCaptionPosY(int value);
+  TAlignment CaptionAlignment() const { return captionAlignment_; }
+  void SetCaptionAlignment(TAlignment value);
+  TCaptionAnchorHoriz CaptionAnchorHoriz() const { return captionAnchorHoriz_; }
+  void SetCaptionAnchorHoriz(TCaptionAnchorHoriz value);
+  TCaptionAnchorVert CaptionAnchorVert() const { return captionAnchorVert_; }
+  void SetCaptionAnchorVert(TCaptionAnchorVert value);
+  int CaptionTrim() const { return captionTrim_; }
+  void SetCaptionTrim(int value);  // 0, or 5 .. 100
+  TColor MouseTraceColor() const { return mouseTraceColor_; }
+  void SetMouseTraceColor(TColor value) { mouseTraceColor_ = value; }
+  bool MouseTraceInvert() const { return mouseTraceInvert_; }
+  void SetMouseTraceInvert(bool value) { mouseTraceInvert_ = value; }
+  TMouseActMode MouseAction() const { return mouseAction_; }
+  void SetMouseAction(TMouseActMode value) { mouseAction_ = value; }
+  bool MouseCursorFixed() const { return mouseCursorFixed_; }
+  void SetMouseCursorFixed(bool value) { mouseCursorFixed_ = value; }
+  double PanGridDx() const { return panGridDx_; }
+  void SetPanGridDx(double value);
+  double PanGridDy() const { return panGridDy_; }
+  void SetPanGridDy(double value);
+  double PanGridOffsX() const { return panGridOffsX_; }
+  void SetPanGridOffsX(double value);
+  double PanGridOffsY() const { return panGridOffsY_; }
+  void SetPanGridOffsY(double value);
+  TShadowStyle ShadowStyle() const { return shadowStyle_; }
+  void SetShadowStyle(TShadowStyle value);
+  TColor ShadowColor() const { return shadowColor_; }
+  void SetShadowColor(TColor value);
+  TColor ShadowBakColor() const { return shadowBakColor_; }
+  void SetShadowBakColor(TColor value);
+  TFont& TextFont() { return textFont_; }
+  const TFont& TextFont() const { return textFont_; }
+  void SetTextFont(const TFont& value) { textFont_.Assign(value); }
+  TFontStyles TextFontStyle() const { return textFont_.Style(); }
+  void SetTextFontStyle(TFontStyles value) { textFont_.SetStyle(value); }
+  TTextBkg TextBkStyle() const { return textBkStyle_; }
+  void SetTextBkStyle(TTextBkg value) { textBkStyle_ = value; }
+  TAlignment TextAlignment() const { return textAlignment_; }
+  void SetTextAlignment(TAlignment value);
+
+  // --- Mouse (mouse.cpp, mouse_trace.cpp)
+  // Layers whose ranges the mouse pans and zooms (layer 1 on at creation).
+  bool MouseLayer(int layer) const;
+  void SetMouseLayer(int layer, bool value);
+  double LastMouseWorldX() const { return lastMouseWorldX_; }
+  double LastMouseWorldY() const { return lastMouseWorldY_; }
+  int MouseTraceCount() const;
+  // Empties the recorded mouse trace.
+  void ClearMouseTrace();
+  void DispatchMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void DispatchMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void DispatchMouseMove(TShiftState Shift, int X, int Y) override;
+  void DispatchDblClick(TShiftState Shift, int X, int Y) override;
+  void DispatchMouseEnter() override;
+  void DispatchMouseLeave() override;
+  // Arrow keys and Tab reach the chart's key events.
+  int DlgCode() override;
+
+  // --- Events
+  TMouseMoveInChartEvent OnMouseMoveInChart;
+  TNotifyEvent OnMouseEnter;
+  TNotifyEvent OnMouseLeave;
+  TZoomPanEvent OnZoomPan;
+  TSelectRectEvent OnSelectRect;
+  TSelectRectEvent OnRubberBand;
+  TScaleTickDrawnEvent OnScaleTickDrawn;
+  TBeforeTickLabelEvent OnBeforeTickLabel;
+  TRenderEvent OnBeforeRenderData;
+  TRenderEvent OnDataRendered;
+  TRenderEvent OnScalesRendered;
+  TBeforeRenderCItemEvent OnBeforeRenderChartItem;
+  TBeforeRenderTextEvent OnBeforeRenderText;
+  TBeforeCrossHMoveEvent OnBeforeCrossHairMove;
+  TCrossHairMoveEvent OnCrossHairMove;
+  TTextLabelMoveEvent OnTextLabelMove;
+
+  // The chart's cursor numbers registered at creation.
+  static constexpr TCursor crVorelHand = 1;
+  static constexpr TCursor crVorelZoomWind = 2;
+  static constexpr TCursor crVorelZoomDrag = 3;
+  static constexpr TCursor crVorelZoomPos = 4;
+
+ protected:
+  void Loaded() override;
+  void CreateWnd() override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void DblClick() override;
+
+  // Paint when AutoRedraw is on or the chart is being designed (rule R).
+  void RedrawIfAuto();
+  // The reaction to a change of any axis settings or axis engine.
+  void ScaleSettingsChanged();
+
+ private:
+  friend class TJointLayers;
+  struct TLayer {
+    std::unique_ptr<TScalePropsHoriz> x;
+    std::unique_ptr<TScalePropsVert> y;
+    std::unique_ptr<TScale> xAxis;
+    std::unique_ptr<TScale> yAxis;
+    long double kx = 0, dx = 0, ky = 0, dy = 0;
+  };
+
+  // lifecycle.cpp
+  void CreateSubObjects();
+  void ApplyDefaults();
+  void BindSubObjects();
+  void SetupLayer(int layer);
+  // layers.cpp
+  void SyncAllScales();
+  void SetAxisMargins(int layer);
+  void ResizePlotImage();
+  void ApplyIsometric(int layer);
+  // data_sharing.cpp
+  void HandOnDataList();
+  void RepaintPartners();
+  void RepaintPartner(TCustomVorel& partner);
+  void LeaveGroup();
+  void DropPartner(TCustomVorel& partner);
+  // item_list.cpp
+  TvoChartItem& AppendItem(std::uint8_t kind, std::uint8_t coordMode, double x, double y);
+
+  // Items and sharing.
+  std::shared_ptr<TVoItemContainer> data_;  // shared by a data-sharing group
+  TVoItemContainer annotations_;
+  bool annotationMode_ = false;
+  int allocSize_ = 1000;
+  int activeLayer_ = 1;
+  std::array<bool, 256> dataClassVisible_{};
+  std::array<bool, 256> annotationClassVisible_{};
+  TVoItemTexts dataTexts_;
+  TVoItemTexts annotationTexts_;
+  TCustomVorel* master_ = nullptr;
+  std::array<TCustomVorel*, 4> sharers_{};
+  int sharerCount_ = 0;
+
+  // Layers.
+  std::array<TLayer, kVorelLayers + 1> layers_;  // [0] unused
+  TJointLayers jointLayers_;
+  int marginLeft_ = 50;
+  int marginRight_ = 20;
+  int marginTop_ = 20;
+  int marginBottom_ = 40;
+  int shadowWidth_ = 0;
+  bool isometric_ = false;
+  TvoLayout standardLayout_ = vol_X1Bottom_Y1Left;
+  int aspectX_ = 36;
+  int aspectY_ = 36;
+  bool reactingToSettings_ = false;  // guards the settings-change reaction
+
+  // Sub-objects.
+  std::array<std::unique_ptr<TCrossHair>, kVorelCrossHairs + 1> crossHairs_;  // [0] unused
+  std::array<std::unique_ptr<TTextLabel>, kVorelTextLabels + 1> textLabels_;  // [0] unused
+  TBakGndImg backGroundImg_;
+  TFont textFont_;
+
+  // Rendering.
+  bool paintHold_ = true;
+  bool autoRedraw_ = true;
+  bool dataAboveAnnotations_ = false;
+  bool textAnnotationsLast_ = true;
+  bool showAnnotations_ = true;
+  std::array<bool, kVorelLayers + 1> layerVisible_{};
+  TBitmap controlImage_;
+  TBitmap plotImage_;
+  std::unique_ptr<vorel_detail::TRenderState> render_;
+
+  // Published settings.
+  bool avoidDuplicateMarks_ = false;
+  int minDupMarkDist_ = 1;
+  std::uint8_t classDefault_ = 0;
+  GridStyleType gridStyle_ = gsNone;
+  double gridDx_ = 0;
+  double gridDy_ = 0;
+  TColor gridColor_ = clBlack;
+  TColor dataColor_ = clBlack;
+  TPenStyle penStyle_ = psSolid;
+  std::uint8_t lineWidth_ = 1;
+  TColor fillColor_ = clSilver;
+  TColor chartFrameColor_ = clBlack;
+  TColor chartColor_ = clWhite;
+  TColor windColor_ = clBtnFace;
+  std::string caption_;
+  int captionPosX_ = 0;
+  int captionPosY_ = -16;
+  TAlignment captionAlignment_ = taRightJustify;
+  TCaptionAnchorHoriz captionAnchorHoriz_ = cahChartRight;
+  TCaptionAnchorVert captionAnchorVert_ = cavChartTop;
+  int captionTrim_ = 100;
+  TShadowStyle shadowStyle_ = ssFlying;
+  TColor shadowColor_ = clGrayText;
+  TColor shadowBakColor_ = clBtnFace;
+  TTextBkg textBkStyle_ = tbClear;
+  TAlignment textAlignment_ = taCenter;
+
+  // Mouse.
+  TMouseActMode mouseAction_ = maNone;
+  bool mouseCursorFixed_ = true;
+  TColor mouseTraceColor_ = clWhite;
+  bool mouseTraceInvert_ = true;
+  double panGridDx_ = 1.0;
+  double panGridDy_ = 1.0;
+  double panGridOffsX_ = 0;
+  double panGridOffsY_ = 0;
+  double lastMouseWorldX_ = 0;
+  double lastMouseWorldY_ = 0;
+  std::array<bool, kVorelLayers + 1> mouseLayers_{};
+  std::unique_ptr<vorel_detail::TMouseState> mouse_;
+};
+
+// The published chart: TCustomVorel with its properties and events in the
+// class registry.
+class TVorel : public TCustomVorel {
+ public:
+  using TCustomVorel::TCustomVorel;
+  std::string_view ClassName() const override { return "TVorel"; }
+  static void Publish(TPropertyRegistrar<TVorel>& r);
+};
+
+// Puts TVorel and its settings classes (and the scale classes they use) into
+// the class registry; safe to call again.
+void RegisterVorelClasses();
+
+}  // namespace zarn

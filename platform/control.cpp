@@ -215,7 +215,8 @@ TWinControl* TControl::WindowControl() {
 
 void TControl::DispatchMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   if (!enabled_) return;
-  if (Button == mbLeft) pressed_ = true;
+  // The release after a double click does not click.
+  if (Button == mbLeft) pressed_ = !Shift.Contains(ssDouble);
   MouseDown(Button, Shift, X, Y);
 }
 
@@ -234,9 +235,9 @@ void TControl::DispatchMouseMove(TShiftState Shift, int X, int Y) {
 
 void TControl::DispatchDblClick(TShiftState Shift, int X, int Y) {
   if (!enabled_) return;
-  pressed_ = false;  // the release after a double click does not click
+  pressed_ = false;
   DblClick();
-  MouseDown(mbLeft, Shift + TShiftState{ssDouble}, X, Y);
+  DispatchMouseDown(mbLeft, Shift + TShiftState{ssDouble}, X, Y);
 }
 
 void TControl::DispatchMouseEnter() {

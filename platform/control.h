@@ -176,8 +176,8 @@ class TControl : public TComponent {
   virtual void DispatchMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void DispatchMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void DispatchMouseMove(TShiftState Shift, int X, int Y);
-  // A second press of the left button in quick succession: DblClick, then a
-  // press with ssDouble.
+  // A second press of the left button in quick succession: DblClick, then the
+  // press with ssDouble through DispatchMouseDown, which thus sees every press.
   virtual void DispatchDblClick(TShiftState Shift, int X, int Y);
   virtual void DispatchMouseEnter();
   virtual void DispatchMouseLeave();

@@ -5,6 +5,7 @@
 // quadrants and records the mouse.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/qt/zarn_qt.h"
@@ -52,6 +53,21 @@ class TPatternControl : public TCustomControl {
   int DlgCode() override { return WantKeys; }
   std::string_view ClassName() const override { return "TPatternControl"; }
 
+  // A chart swallows the press or release that follows its double click.
+  void DispatchDblClick(TShiftState s, int x, int y) override {
+    swallow_ = SwallowAfterDouble;
+    TCustomControl::DispatchDblClick(s, x, y);
+  }
+  void DispatchMouseDown(TMouseButton b, TShiftState s, int x, int y) override {
+    if (s.Contains(ssDouble)) ++DoublePresses;
+    if (std::exchange(swallow_, false)) return;
+    TCustomControl::DispatchMouseDown(b, s, x, y);
+  }
+  void DispatchMouseUp(TMouseButton b, TShiftState s, int x, int y) override {
+    if (std::exchange(swallow_, false)) return;
+    TCustomControl::DispatchMouseUp(b, s, x, y);
+  }
+
   void Paint() override {
     const int w = Width(), h = Height();
     TCanvas& c = Canvas();
@@ -69,6 +85,8 @@ class TPatternControl : public TCustomControl {
   std::vector<TMouseRecord> Log;
   std::vector<std::string> Keys;
   int WantKeys = 0;
+  bool SwallowAfterDouble = false;
+  int DoublePresses = 0;
   int Paints = 0;
   int WindowsCreated = 0;
   bool WidgetExistedAtCreate = false;
@@ -78,6 +96,9 @@ class TPatternControl : public TCustomControl {
     ++WindowsCreated;
     WidgetExistedAtCreate = WidgetOf(*this) != nullptr;
   }
+
+ private:
+  bool swallow_ = false;
 };
 
 // White where the parent should show through, a black square in the middle.

@@ -122,6 +122,9 @@ class TSurfaceWidget : public QFrame, public TControlWidget {
 
  private:
   TCursor CursorAt(QPoint pos) const;
+  // Tab and the arrow keys move the focus unless the control's dialog code
+  // asks for them; true when the key was taken either way.
+  bool DialogKey(QKeyEvent* k);
   QPoint lastPos_{-1, -1};
 };
 

@@ -14,6 +14,27 @@ QCursor CursorOf(TCursor cursor) {
   if (TQtServices* services = CurrentServices()) return services->CursorFor(cursor);
   return QCursor(ShapeOf(cursor));
 }
+
+// The dialog-code bit that brings a key to the control instead of moving the
+// focus; 0 for keys that always reach it.
+int DialogBitOf(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return DLGC_WANTTAB;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+      return DLGC_WANTARROWS;
+    default:
+      return 0;
+  }
+}
+
+bool HandlesKeys(TWinControl& control) {
+  return control.DlgCode() != 0 || control.OnKeyDown || control.OnKeyUp || control.OnKeyPress;
+}
 }  // namespace
 
 TSurfaceWidget::TSurfaceWidget(TWinControl& control, QWidget* parent)
@@ -42,7 +63,9 @@ void TSurfaceWidget::SyncState() {
     }
     setLineWidth(panel->BevelWidth());
   }
-  if (!isWindow()) setFocusPolicy(control_->TabStop() ? Qt::StrongFocus : Qt::NoFocus);
+  // A control that handles keys takes the focus by click and by Tab.
+  if (!isWindow())
+    setFocusPolicy(control_->TabStop() || HandlesKeys(*control_) ? Qt::StrongFocus : Qt::NoFocus);
   update();
 }
 
@@ -62,21 +85,28 @@ void TSurfaceWidget::SyncCursor() {
 }
 
 bool TSurfaceWidget::event(QEvent* e) {
-  // Controls that take Tab themselves get it as a key, not as focus movement.
-  if (e->type() == QEvent::KeyPress && control_) {
-    auto* k = static_cast<QKeyEvent*>(e);
-    if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) &&
-        (control_->DlgCode() & (DLGC_WANTTAB | DLGC_WANTALLKEYS))) {
-      keyPressEvent(k);
-      RefreshSurfaces(this);
-      return true;
-    }
-  }
   QPointer<QWidget> alive(this);
+  if (e->type() == QEvent::KeyPress && control_ && !isWindow() &&
+      DialogKey(static_cast<QKeyEvent*>(e))) {
+    if (alive) RefreshSurfaces(this);
+    return true;
+  }
   const bool input = IsInputEvent(e->type());
   const bool result = QFrame::event(e);
   if (input && alive) RefreshSurfaces(this);
   return result;
+}
+
+bool TSurfaceWidget::DialogKey(QKeyEvent* k) {
+  const int bit = DialogBitOf(k->key());
+  if (bit == 0) return false;
+  if (control_->DlgCode() & (bit | DLGC_WANTALLKEYS)) {
+    keyPressEvent(k);
+    return true;
+  }
+  if (bit == DLGC_WANTTAB) return false;  // QWidget moves the focus itself
+  focusNextPrevChild(k->key() == Qt::Key_Right || k->key() == Qt::Key_Down);
+  return true;
 }
 
 void TSurfaceWidget::paintEvent(QPaintEvent* e) {

@@ -352,15 +352,6 @@ TEST_F(QtBackend, KeysAndTheWheelReachTheControlAndTheRestGoesOn) {
   QTest::keyClick(w, 'A', Qt::ShiftModifier);
   EXPECT_EQ(Pattern().Keys, (std::vector<std::string>{"down 16 shift", "down 65 shift", "press A",
                                                       "up 65", "up 16"}));
-  // Tab moves the focus unless the control asks for it.
-  Pattern().Keys.clear();
-  QTest::keyClick(w, Qt::Key_Tab);
-  EXPECT_EQ(std::count(Pattern().Keys.begin(), Pattern().Keys.end(), "down 9"), 0);
-  Pattern().WantKeys = DLGC_WANTTAB;
-  Pattern().Keys.clear();
-  QTest::keyClick(w, Qt::Key_Tab);
-  ASSERT_FALSE(Pattern().Keys.empty());
-  EXPECT_EQ(Pattern().Keys.front(), "down 9");
 
   std::vector<std::string> turns;
   bool take = true;
@@ -381,6 +372,41 @@ TEST_F(QtBackend, KeysAndTheWheelReachTheControlAndTheRestGoesOn) {
   take = false;
   EXPECT_FALSE(turn(-120));
   EXPECT_EQ(turns, (std::vector<std::string>{"120 20,30 ctrl", "-120 20,30 ctrl"}));
+}
+
+TEST_F(QtBackend, AKeyHandlingControlTakesTheFocusAndTheDialogKeysItAsksFor) {
+  Show();
+  QWidget* w = WidgetNamed("Pattern1");
+  QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(QApplication::focusWidget(), w) << "by click";
+  WidgetNamed("SB2")->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), w) << "by Tab from the control before it";
+
+  auto downs = [this] {
+    std::vector<std::string> result;
+    for (const std::string& k : Pattern().Keys)
+      if (k.starts_with("down")) result.push_back(k);
+    Pattern().Keys.clear();
+    return result;
+  };
+  const Qt::Key dialogKeys[] = {Qt::Key_Right, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down, Qt::Key_Tab};
+  // Not asked for, they move the focus on and the control sees none of them.
+  for (Qt::Key key : dialogKeys) {
+    w->setFocus();
+    QTest::keyPress(w, key);
+    EXPECT_NE(QApplication::focusWidget(), w) << QTest::toString(key);
+  }
+  EXPECT_EQ(downs(), std::vector<std::string>{});
+
+  Pattern().WantKeys = DLGC_WANTARROWS | DLGC_WANTTAB;
+  w->setFocus();
+  for (Qt::Key key : dialogKeys)
+    QTest::keyClick(w, key);
+  QTest::keyClick(w, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), w);
+  EXPECT_EQ(downs(), (std::vector<std::string>{"down 39", "down 37", "down 38", "down 40", "down 9",
+                                               "down 16 shift", "down 9 shift"}));
 }
 
 TEST_F(QtBackend, MessageBoxesGoToTheRecorderOrToQMessageBox) {

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include "app/options.h"
+
+namespace zarn::kolvo {
+namespace {
+
+TEST(KolvoOptions, ValuesInBothSpellings) {
+  const TOptions o = ParseOptions(
+      {"--df1", "1", "--df2=100", "--x", "2.5", "--layout=my.json", "--snapshot", "out.png"});
+  EXPECT_EQ(o.Df1, 1);
+  EXPECT_EQ(o.Df2, 100);
+  EXPECT_EQ(o.X, 2.5);
+  EXPECT_EQ(o.LayoutFile, "my.json");
+  EXPECT_EQ(o.SnapshotFile, "out.png");
+  EXPECT_FALSE(o.Help);
+  EXPECT_EQ(ParseOptions({"--x", "0"}).X, 0.0);
+  EXPECT_EQ(ParseOptions({"--x=6"}).X, 6.0);
+  EXPECT_TRUE(ParseOptions({"--help"}).Help);
+  const TOptions none = ParseOptions({});
+  EXPECT_FALSE(none.Df1 || none.Df2 || none.X);
+}
+
+TEST(KolvoOptions, RefusesWhatTheControlsCouldNotShow) {
+  for (const auto& args :
+       std::vector<std::vector<std::string_view>>{{"--df1", "0"},
+                                                  {"--df1", "101"},
+                                                  {"--df2", "-4"},
+                                                  {"--df1", "4.5"},
+                                                  {"--df1", "4x"},
+                                                  {"--df2", ""},
+                                                  {"--x", "-0.1"},
+                                                  {"--x", "6.0001"},
+                                                  {"--x", "nan"},
+                                                  {"--x", "inf"},
+                                                  {"--x", "1,5"},
+                                                  {"--df1"},
+                                                  {"--layout"},
+                                                  {"--layout="},
+                                                  {"--snapshot", ""},
+                                                  {"--frobnicate"},
+                                                  {"extra"},
+                                                  {"--df1", "99999999999999999999"}}) {
+    EXPECT_THROW(ParseOptions(args), EOptionError) << args[0];
+  }
+}
+
+TEST(KolvoOptions, MessagesNameTheOptionAndValue) {
+  try {
+    ParseOptions({"--df2", "0"});
+    FAIL();
+  } catch (const EOptionError& e) {
+    EXPECT_STREQ(e.what(), "--df2: 0 is outside 1 ... 100");
+  }
+}
+
+}  // namespace
+}  // namespace zarn::kolvo

@@ -1,13 +1,44 @@
-// Layer ranges, joins, margins, resizing and the standard layouts.
+// Layer ranges, joins, axis synchronisation, margins, isometric mode and resizing.
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "chart/layers_internal.h"
 #include "chart/zarn_vorel.h"
 
 namespace zarn {
 
 namespace {
+
+constexpr int kMarginLimit = 30000;
+
 int LayerIndex(int layer) {
   return layer >= 1 && layer <= kVorelLayers ? layer : 1;
 }
+
+int ClampToInt(std::int64_t value) {
+  return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
+                                                   std::numeric_limits<int>::max()));
+}
+
+bool UsableMargin(int value) {
+  return value >= -kMarginLimit && value <= kMarginLimit;
+}
+
+// One axis of SetLayerRange: spans too small for the axis and ends a
+// logarithmic axis cannot show leave the stored range as it is.
+void StoreAxisRange(TScaleProps& axis, double low, double high) {
+  if (!std::isfinite(low) || !std::isfinite(high)) return;
+  if (axis.MinRange() * 0.99 > std::fabs(high - low)) return;
+  if (axis.Logarithmic()) {
+    if (low < 1e-100) low = axis.RangeLow();
+    if (high < 1e-100) high = axis.RangeHigh();
+  }
+  axis.StoreRange(low, high);
+}
+
 }  // namespace
 
 TScalePropsHoriz& TCustomVorel::ScaleX(int layer) {
@@ -29,8 +60,258 @@ TScale& TCustomVorel::AxisY(int layer) {
   return *layers_[static_cast<std::size_t>(LayerIndex(layer))].yAxis;
 }
 
+void TCustomVorel::SetScaleX(int layer, const TScalePropsHoriz& value) {
+  ScaleX(layer).Assign(value);
+  if (IsDesigning()) Paint();
+}
+
+void TCustomVorel::SetScaleY(int layer, const TScalePropsVert& value) {
+  ScaleY(layer).Assign(value);
+  if (IsDesigning()) Paint();
+}
+
+void TCustomVorel::SetJointLayers(const TJointLayers& value) {
+  jointLayers_.Assign(value);
+  RedrawIfAuto();
+}
+
+void TCustomVorel::SyncScale(TScale& axis, const TScaleProps& settings) {
+  const TScaleType type = settings.ScaleType();
+  const std::int64_t pos = settings.ScalePos();
+  axis.SetScaleType(type);
+  // The axis line lies on an edge of the plotting area, moved outward by ScalePos.
+  switch (type) {
+    case sctXB:
+      axis.SetMarginBottom(ClampToInt(pos + Height() - marginTop_ - 1));
+      break;
+    case sctXT:
+      axis.SetMarginTop(ClampToInt(pos + Height() - marginBottom_ - shadowWidth_));
+      break;
+    case sctYL:
+      axis.SetMarginLeft(ClampToInt(pos + Width() - marginRight_ - shadowWidth_));
+      break;
+    case sctYR:
+      axis.SetMarginRight(ClampToInt(pos + Width() - marginLeft_ - 1));
+      break;
+  }
+  axis.SetRangeLow(settings.RangeLow());
+  axis.SetRangeHigh(settings.RangeHigh());
+  axis.SetVisible(settings.Visible());
+  axis.SetCaption(settings.Caption());
+  axis.SetCaptionPosX(settings.CaptionPosX());
+  axis.SetCaptionPosY(settings.CaptionPosY());
+  axis.SetCaptionAlignment(settings.CaptionAlignment());
+  axis.SetCaptionAnchor(settings.CaptionAnchor());
+  axis.SetColorScale(settings.ColorScale());
+  axis.SetDecPlaces(settings.DecPlaces());
+  axis.SetLogarithmic(settings.Logarithmic());
+  axis.SetLabelType(settings.LabelType());
+  axis.SetShortTicks(settings.ShortTicks());
+  axis.SetMinTicks(settings.MinTicks());
+  axis.SetScaleInscript(settings.ScaleInscript());
+  axis.SetUserTickText(settings.UserTickText());
+  axis.Font().Assign(settings.Font());
+  const TDTLabel& format = settings.DateFormat();
+  TDTLabel& target = axis.DateFormat();
+  target.SetTimeFormat(format.TimeFormat());
+  target.SetDateSeparator(format.DateSeparator());
+  target.SetTimeSeparator(format.TimeSeparator());
+  target.SetYearLength(format.YearLength());
+  target.SetMonthName(format.MonthName());
+  target.SetDateOrder(format.DateOrder());
+  target.SetDateForTime(format.DateForTime());
+}
+
+void TCustomVorel::SyncAllScales() {
+  for (int layer = 1; layer <= kVorelLayers; ++layer) {
+    TLayer& l = layers_[static_cast<std::size_t>(layer)];
+    SyncScale(*l.xAxis, *l.x);
+    SyncScale(*l.yAxis, *l.y);
+  }
+}
+
+void TCustomVorel::SetAxisMargins(int layer) {
+  TLayer& l = layers_[static_cast<std::size_t>(LayerIndex(layer))];
+  l.xAxis->SetMarginLeft(marginLeft_);
+  l.xAxis->SetMarginRight(marginRight_ + shadowWidth_ - 1);
+  l.yAxis->SetMarginTop(marginTop_);
+  l.yAxis->SetMarginBottom(marginBottom_ + shadowWidth_ - 1);
+}
+
+void TCustomVorel::SetLayerRange(int layer, double xLow, double yLow, double xHigh, double yHigh) {
+  if (layer < 1 || layer > kVorelLayers) return;
+  TLayer& l = layers_[static_cast<std::size_t>(layer)];
+  StoreAxisRange(*l.x, xLow, xHigh);
+  StoreAxisRange(*l.y, yLow, yHigh);
+  SyncScale(*l.xAxis, *l.x);
+  SyncScale(*l.yAxis, *l.y);
+  RecalcTransforms();
+}
+
+void TCustomVorel::SetJointRange(int layer, double xLow, double yLow, double xHigh, double yHigh) {
+  if (layer < 1 || layer > kVorelLayers) return;
+  THeldUpdate hold(*this, false);
+  // A joined axis follows its leader and is not moved on its own.
+  if (jointLayers_.XControlledBy(layer) != layer) {
+    xLow = ScaleX(layer).RangeLow();
+    xHigh = ScaleX(layer).RangeHigh();
+  }
+  if (jointLayers_.YControlledBy(layer) != layer) {
+    yLow = ScaleY(layer).RangeLow();
+    yHigh = ScaleY(layer).RangeHigh();
+  }
+  SetLayerRange(layer, xLow, yLow, xHigh, yHigh);
+  for (int i = 1; i <= kVorelLayers; ++i) {
+    const int xLeader = jointLayers_.XControlledBy(i);
+    const int yLeader = jointLayers_.YControlledBy(i);
+    if (i == layer || (xLeader != layer && yLeader != layer)) continue;
+    const TScaleProps& x = ScaleX(xLeader);
+    const TScaleProps& y = ScaleY(yLeader);
+    SetLayerRange(i, x.RangeLow(), y.RangeLow(), x.RangeHigh(), y.RangeHigh());
+  }
+  hold.Release();
+}
+
+void TCustomVorel::ScaleSettingsChanged() {
+  // Syncing and propagating ranges can report changes again; one pass is enough.
+  if (reactingToSettings_) return;
+  THeldUpdate hold(*this, true);
+  SyncAllScales();
+  for (int layer = 1; layer <= kVorelLayers; ++layer) {
+    const TScaleProps& x = ScaleX(layer);
+    const TScaleProps& y = ScaleY(layer);
+    SetJointRange(layer, x.RangeLow(), y.RangeLow(), x.RangeHigh(), y.RangeHigh());
+  }
+  // One paint, whatever the hold was.
+  hold.RestoreQuietly();
+  Paint();
+}
+
+void TCustomVorel::ApplyIsometric(int layer) {
+  if (PlotWidth() == 0 || aspectX_ == 0) return;  // no proportion to keep
+  TScaleProps& x = ScaleX(layer);
+  TScaleProps& y = ScaleY(layer);
+  const double middle = y.RangeHigh() / 2 + y.RangeLow() / 2;
+  const double half =
+      (x.RangeHigh() - x.RangeLow()) * PlotHeight() / PlotWidth() * aspectY_ / aspectX_ / 2;
+  y.SetRangeHigh(middle + half);
+  y.SetRangeLow(middle - half);
+}
+
+void TCustomVorel::SetIsometric(bool value) {
+  isometric_ = value;
+  if (!value) return;
+  for (int layer = 1; layer <= kVorelLayers; ++layer)
+    ApplyIsometric(layer);
+  RedrawIfAuto();
+}
+
+int TCustomVorel::PlotWidth() const {
+  const std::int64_t w = std::int64_t{Width()} - marginLeft_ - marginRight_ - shadowWidth_ + 1;
+  return ClampToInt(std::max<std::int64_t>(w, 0));
+}
+
+int TCustomVorel::PlotHeight() const {
+  const std::int64_t h = std::int64_t{Height()} - marginTop_ - marginBottom_ - shadowWidth_ + 1;
+  return ClampToInt(std::max<std::int64_t>(h, 0));
+}
+
+void TCustomVorel::ResizePlotImage() {
+  plotImage_.SetSize(PlotWidth(), PlotHeight());
+}
+
+void TCustomVorel::MarginsChanged(bool adjustIsometric) {
+  ResizePlotImage();
+  for (int layer = 1; layer <= kVorelLayers; ++layer) {
+    if (adjustIsometric && isometric_) ApplyIsometric(layer);
+    TLayer& l = layers_[static_cast<std::size_t>(layer)];
+    SyncScale(*l.xAxis, *l.x);
+    SyncScale(*l.yAxis, *l.y);
+    SetAxisMargins(layer);
+  }
+  RecalcTransforms();
+  RedrawIfAuto();
+}
+
+void TCustomVorel::SetMarginLeft(int value) {
+  if (!UsableMargin(value)) return;
+  marginLeft_ = value;
+  MarginsChanged(true);
+}
+
+void TCustomVorel::SetMarginRight(int value) {
+  if (!UsableMargin(value)) return;
+  marginRight_ = value;
+  MarginsChanged(true);
+}
+
+void TCustomVorel::SetMarginTop(int value) {
+  if (!UsableMargin(value)) return;
+  marginTop_ = value;
+  MarginsChanged(true);
+}
+
+void TCustomVorel::SetMarginBottom(int value) {
+  if (!UsableMargin(value)) return;
+  marginBottom_ = value;
+  MarginsChanged(true);
+}
+
+void TCustomVorel::SetShadowWidth(int value) {
+  shadowWidth_ = std::clamp(value, 0, 32);
+  MarginsChanged(false);
+}
+
 void TCustomVorel::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-  TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+  // Margins are within ±30000, so these sums cannot overflow 64 bits.
+  AWidth = ClampToInt(
+      std::max<std::int64_t>(AWidth, std::int64_t{marginLeft_} + marginRight_ + shadowWidth_ + 80));
+  AHeight = ClampToInt(std::max<std::int64_t>(
+      AHeight, std::int64_t{marginTop_} + marginBottom_ + shadowWidth_ + 20));
+  if (!layers_[1].x) {  // still being built
+    TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    return;
+  }
+  THeldUpdate hold(*this, false);
+  try {
+    TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    ResizePlotImage();
+    for (int layer = 1; layer <= kVorelLayers; ++layer) {
+      if (isometric_) ApplyIsometric(layer);
+      TLayer& l = layers_[static_cast<std::size_t>(layer)];
+      SyncScale(*l.xAxis, *l.x);
+      SyncScale(*l.yAxis, *l.y);
+      l.xAxis->SetBounds(l.xAxis->Left(), l.xAxis->Top(), Width(), Height());
+      l.yAxis->SetBounds(l.yAxis->Left(), l.yAxis->Top(), Width(), Height());
+      SetAxisMargins(layer);
+    }
+    TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    RecalcTransforms();
+  } catch (const EZarnVorelError&) {
+    // Resizing comes from the platform: a logarithmic axis that cannot be
+    // mapped keeps its old transform, and the paint that follows stops on it.
+    return;
+  }
+  hold.Release();
+}
+
+void TCustomVorel::ApplyLayerDefaults(int layer) {
+  static constexpr std::array<TColor, kVorelLayers> kLayerColors = {
+      clBlack,  clMaroon, clGreen, clOlive,  clNavy, clPurple,  clTeal, clGray,
+      clSilver, clRed,    clLime,  clYellow, clBlue, clFuchsia, clAqua, clWhite};
+  if (layer < 1 || layer > kVorelLayers) return;
+  THeldUpdate hold(*this, true);
+  TLayer& l = layers_[static_cast<std::size_t>(layer)];
+  const TColor color = kLayerColors[static_cast<std::size_t>(layer - 1)];
+  l.x->SetColorScale(color);
+  l.y->SetColorScale(color);
+  const bool odd = layer % 2 == 1;
+  const int step = (layer - 1) / 2;
+  l.x->StorePlacement(odd ? sctXT : sctXB, step * 30, l.x->VerticalPos());
+  l.y->StorePlacement(odd ? sctYR : sctYL, l.y->HorizontalPos(), step * 50);
+  SyncScale(*l.xAxis, *l.x);
+  SyncScale(*l.yAxis, *l.y);
+  hold.RestoreQuietly();
 }
 
 }  // namespace zarn

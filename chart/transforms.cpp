@@ -1,9 +1,118 @@
 // World <-> pixel transforms of the chart's layers.
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
 #include "chart/zarn_vorel.h"
 
 namespace zarn {
 
-void TCustomVorel::RecalcTransforms() {}
+namespace {
+
+constexpr long double kPixelLimit = 2147483647.0L;
+
+int LayerIndex(int layer) {
+  return std::clamp(layer, 1, kVorelLayers);
+}
+
+struct TAxisCoefficients {
+  long double k;
+  long double d;
+};
+
+// near maps RangeLow (x) or RangeHigh (y), far the other end; both are
+// pixel positions on the control.
+TAxisCoefficients AxisCoefficients(const TScaleProps& axis, std::int64_t extent,
+                                   long double nearPos, long double farPos, int wholeSize,
+                                   bool vertical) {
+  long double lo = axis.RangeLow();
+  long double hi = axis.RangeHigh();
+  if (axis.Logarithmic() && extent > 0) {
+    if (lo <= 0 || hi <= 0) throw EZarnVorelError("Logarithmic axis must not be negative.");
+    lo = std::log(lo);
+    hi = std::log(hi);
+  }
+  // A span lost in the magnitude of its ends maps like a plot without room.
+  if (extent <= 0 || hi == lo) return {0, static_cast<long double>(wholeSize) / 2};
+  const long double span = hi - lo;
+  const auto e = static_cast<long double>(extent);
+  if (vertical) return {-e / span, (farPos * hi - nearPos * lo) / span};
+  return {axis.Logarithmic() ? e / span : e * (1 / span), (nearPos * hi - farPos * lo) / span};
+}
+
+// lowEnd: where values at or below a logarithmic axis's reach sit; a value
+// that is no number sits there too, unless the axis has no room at all.
+long double AxisPixel(const TScaleProps& axis, double value, long double k, long double d,
+                      long double lowEnd) {
+  const bool logarithmic = axis.Logarithmic();
+  if (logarithmic && !(value > 1e-100)) return lowEnd;
+  const long double f = k * (logarithmic ? std::log(static_cast<long double>(value)) : value) + d;
+  if (!std::isnan(f)) return f;
+  return k == 0 ? d : lowEnd;
+}
+
+int ToPixel(long double f) {
+  return static_cast<int>(std::nearbyint(std::clamp(f, -kPixelLimit, kPixelLimit)));
+}
+
+}  // namespace
+
+void TCustomVorel::RecalcTransforms() {
+  if (IsLoading()) return;
+  const std::int64_t right = std::int64_t{Width()} - marginRight_ - shadowWidth_;
+  const std::int64_t bottom = std::int64_t{Height()} - marginBottom_ - shadowWidth_;
+  const std::int64_t w = right - marginLeft_;
+  const std::int64_t h = bottom - marginTop_;
+  for (int layer = 1; layer <= kVorelLayers; ++layer) {
+    TLayer& l = layers_[static_cast<std::size_t>(layer)];
+    const auto x =
+        AxisCoefficients(*l.x, w, marginLeft_, static_cast<long double>(right), Width(), false);
+    l.kx = x.k;
+    l.dx = x.d;
+    // y runs downward: RangeHigh lands on the top margin, RangeLow on the bottom edge.
+    const auto y =
+        AxisCoefficients(*l.y, h, marginTop_, static_cast<long double>(bottom), Height(), true);
+    l.ky = y.k;
+    l.dy = y.d;
+  }
+}
+
+void TCustomVorel::WorldToPixel(int layer, double x, double y, int& px, int& py) const {
+  const TLayer& l = layers_[static_cast<std::size_t>(LayerIndex(layer))];
+  const bool reversedX = l.x->RangeHigh() < l.x->RangeLow();
+  const bool reversedY = l.y->RangeHigh() < l.y->RangeLow();
+  px = ToPixel(AxisPixel(*l.x, x, l.kx, l.dx, reversedX ? Width() : 0));
+  py = ToPixel(AxisPixel(*l.y, y, l.ky, l.dy, reversedY ? 0 : Height()));
+}
+
+void TCustomVorel::PixelToWorld(int layer, int px, int py, double& x, double& y) const {
+  const TLayer& l = layers_[static_cast<std::size_t>(LayerIndex(layer))];
+  if (l.kx == 0) {
+    x = l.x->RangeLow();
+  } else {
+    const long double t = (px - l.dx) / l.kx;
+    x = static_cast<double>(l.x->Logarithmic() ? std::exp(t) : t);
+  }
+  if (l.ky == 0) {
+    y = l.y->RangeLow();
+  } else {
+    const long double t = (py - l.dy) / l.ky;
+    y = static_cast<double>(l.y->Logarithmic() ? std::exp(t) : t);
+  }
+}
+
+long double TCustomVorel::Kx(int layer) const {
+  return layers_[static_cast<std::size_t>(LayerIndex(layer))].kx;
+}
+long double TCustomVorel::Dx(int layer) const {
+  return layers_[static_cast<std::size_t>(LayerIndex(layer))].dx;
+}
+long double TCustomVorel::Ky(int layer) const {
+  return layers_[static_cast<std::size_t>(LayerIndex(layer))].ky;
+}
+long double TCustomVorel::Dy(int layer) const {
+  return layers_[static_cast<std::size_t>(LayerIndex(layer))].dy;
+}
 
 }  // namespace zarn

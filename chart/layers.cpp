@@ -183,8 +183,7 @@ void TCustomVorel::ScaleSettingsChanged() {
     SetJointRange(layer, x.RangeLow(), y.RangeLow(), x.RangeHigh(), y.RangeHigh());
   }
   // One paint, whatever the hold was.
-  hold.RestoreQuietly();
-  Paint();
+  hold.PaintOnce();
 }
 
 void TCustomVorel::ApplyIsometric(int layer) {

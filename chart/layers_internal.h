@@ -29,6 +29,13 @@ class TCustomVorel::THeldUpdate {
     chart_.reactingToSettings_ = reacting_;
     chart_.SetPaintHold(held_);
   }
+  // The hold back without painting, then one paint that cannot set off the
+  // settings reaction again.
+  void PaintOnce() {
+    chart_.paintHold_ = held_;
+    chart_.Paint();
+    RestoreQuietly();
+  }
   void RestoreQuietly() {
     released_ = true;
     chart_.reactingToSettings_ = reacting_;

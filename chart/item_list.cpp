@@ -67,3 +67,79 @@ void TVoItemContainer::CopyFrom(const TVoItemContainer& source, int capacity) {
 }
 
 }  // namespace zarn
+
+namespace zarn {
+
+TvoChartItem& TCustomVorel::AppendItem(std::uint8_t kind, std::uint8_t coordMode, double x,
+                                       double y) {
+  TVoItemContainer& list = annotationMode_ ? annotations_ : *data_;
+  TvoChartItem& item = list.Append(allocSize_);
+  item.Kind = kind;
+  item.Layer = activeLayer_;
+  item.ItemClass = classDefault_;
+  item.Color = dataColor_;
+  item.PenStyle = penStyle_;
+  item.Attrib = 0;
+  item.LineWidth = lineWidth_;
+  if (kind == 3) item.FillColor = fillColor_;
+  item.X1 = x;
+  item.Y1 = y;
+  // Pixel coordinates only mean something for annotations; data lists are
+  // drawn by several charts, each with its own plotting area.
+  item.CoordMode = annotationMode_ ? coordMode : 0;
+  if (!annotationMode_) HandOnDataList();
+  return item;
+}
+
+void TCustomVorel::MovePenTo(int x, int y) {
+  AppendItem(8, 1, x, y);
+}
+
+void TCustomVorel::LineToPoint(double x, double y) {
+  AppendItem(3, 0, x, y);
+}
+
+void TCustomVorel::ClearItems() {
+  ResizePlotImage();
+  DrawChartBackground(plotImage_.Canvas(), 0, 0, plotImage_.Width(), plotImage_.Height());
+  data_->Clear();
+  ClearMouseTrace();
+  HandOnDataList();
+}
+
+void TCustomVorel::ShowItems() {
+  if (Visible()) {
+    HandOnDataList();
+    if (!autoRedraw_) {
+      Paint();
+    } else if (!paintHold_ && SurfaceBitmap()) {
+      // Only the plotting area changes: frame, caption and axes stay on screen.
+      DrawChartBackground(plotImage_.Canvas(), 0, 0, plotImage_.Width(), plotImage_.Height());
+      RenderDataToImage(plotImage_, 0, 0, false, false);
+      PresentImage(marginLeft_, marginTop_, Canvas(), plotImage_);
+    }
+  }
+  RepaintPartners();
+}
+
+void TCustomVorel::SetAllocSize(int value) {
+  if (value >= 1 && value <= 1000000) allocSize_ = value;
+}
+
+void TCustomVorel::SetActiveLayer(int value) {
+  activeLayer_ = std::clamp(value, 1, kVorelLayers);
+}
+
+bool TCustomVorel::ClassVisible(bool annotation, int itemClass) const {
+  if (itemClass < 0 || itemClass > 255) return false;
+  const auto& table = annotation ? annotationClassVisible_ : dataClassVisible_;
+  return table[static_cast<std::size_t>(itemClass)];
+}
+
+void TCustomVorel::SetClassVisible(bool annotation, int itemClass, bool value) {
+  if (itemClass < 0 || itemClass > 255) return;
+  auto& table = annotation ? annotationClassVisible_ : dataClassVisible_;
+  table[static_cast<std::size_t>(itemClass)] = value;
+}
+
+}  // namespace zarn

@@ -1,51 +1,415 @@
 // Creation, defaults, loading, copying and destruction of the chart.
 
 #include <algorithm>
+#include <new>
+#include <string>
 
 #include "chart/mouse_state.h"
 #include "chart/render_state.h"
 #include "chart/zarn_vorel.h"
+#include "platform/application.h"
 
 namespace zarn {
+
+namespace {
+
+constexpr std::array<TColor, kVorelLayers> kLayerColors = {
+    clBlack,  clMaroon, clGreen, clOlive,  clNavy, clPurple,  clTeal, clGray,
+    clSilver, clRed,    clLime,  clYellow, clBlue, clFuchsia, clAqua, clWhite};
+
+constexpr std::array<const char*, 4> kCursorResources = {"CURHAND", "CURZOOMW", "CURZOOMD",
+                                                         "CURZOOMP"};
+
+void ResetTextLabel(TTextLabel& label, const TFont& font) {
+  label.SetPosX(0);
+  label.SetPosY(0);
+  label.SetLayer(1);
+  label.SetAttachToData(tlamBoth);
+  label.SetAlignment(taCenter);
+  label.SetVerticalAlignment(vaBottom);
+  label.SetColorBkg(clWhite);
+  label.SetColorBorder(clBlack);
+  label.SetShadowDx(3);
+  label.SetShadowDy(3);
+  label.SetColorShadow(clGray);
+  label.SetTransparent(false);
+  label.SetCaption("");
+  label.SetFont(font);
+  label.SetVisible(false);
+  label.SetMode(tlOff);
+}
+
+void ResetCrossHair(TCrossHair& crossHair, int number) {
+  crossHair.SetPosX(0);
+  crossHair.SetPosY(0);
+  crossHair.SetLayer(number);
+  crossHair.SetColor(clRed);
+  crossHair.SetMode(chOff);
+  crossHair.SetLineType(psDashDotDot);
+  crossHair.SetLineWid(1);
+}
+
+void PrepareAxis(TScale& axis, TColor background, int width, int height) {
+  axis.ResetToDefaults();
+  axis.SetTransparent(true);
+  axis.SetColorBackGnd(background);
+  axis.SetFrameStyle(fsNone);
+  axis.SetBounds(0, 0, width, height);
+}
+
+}  // namespace
 
 TCustomVorel::TCustomVorel(TComponent* AOwner)
     : TCustomControl(AOwner),
       data_(std::make_shared<TVoItemContainer>()),
       render_(std::make_unique<vorel_detail::TRenderState>()),
       mouse_(std::make_unique<vorel_detail::TMouseState>()) {
-  for (int i = 1; i <= kVorelCrossHairs; ++i)
-    crossHairs_[i] = std::make_unique<TCrossHair>();
-  for (int i = 1; i <= kVorelTextLabels; ++i)
-    textLabels_[i] = std::make_unique<TTextLabel>();
-  for (int layer = 1; layer <= kVorelLayers; ++layer) {
-    TLayer& l = layers_[layer];
-    l.x = std::make_unique<TScalePropsHoriz>();
-    l.y = std::make_unique<TScalePropsVert>();
-    l.xAxis = std::make_unique<TScale>(nullptr);
-    l.yAxis = std::make_unique<TScale>(nullptr);
-  }
-  dataClassVisible_.fill(true);
-  annotationClassVisible_.fill(true);
-  layerVisible_.fill(true);
-  mouseLayers_[1] = true;
+  CreateSubObjects();
+  marginLeft_ = 50;
+  marginRight_ = 10;
+  marginTop_ = 16;
+  marginBottom_ = 32;
+  SetBounds(Left(), Top(), 280, 200);
+  ClearMouseTrace();
+  mouseTraceColor_ = clWhite;
+  mouseTraceInvert_ = true;
+  ResizePlotImage();
+  controlImage_.SetSize(Width(), Height());
+  ApplyDefaults();
 }
 
-TCustomVorel::~TCustomVorel() = default;
+void TCustomVorel::CreateSubObjects() {
+  for (int i = 1; i <= kVorelCrossHairs; ++i)
+    crossHairs_[static_cast<std::size_t>(i)] = std::make_unique<TCrossHair>();
+  for (int i = 1; i <= kVorelTextLabels; ++i)
+    textLabels_[static_cast<std::size_t>(i)] = std::make_unique<TTextLabel>();
+  jointLayers_.SetChart(this);
+  for (int layer = 1; layer <= kVorelLayers; ++layer) {
+    TLayer& l = layers_[static_cast<std::size_t>(layer)];
+    l.x = std::make_unique<TScalePropsHoriz>();
+    l.xAxis = std::make_unique<TScale>(nullptr);
+    l.y = std::make_unique<TScalePropsVert>();
+    l.yAxis = std::make_unique<TScale>(nullptr);
+  }
+}
+
+void TCustomVorel::ApplyDefaults() {
+  // Nothing can be shown before the window exists, and the settings hooks are
+  // bound last: the reaction to each default would only be recomputed at the end.
+  paintHold_ = true;
+  autoRedraw_ = false;
+  standardLayout_ = vol_X1Bottom_Y1Left;
+  data_->Clear();
+  annotations_.Clear();
+  annotationMode_ = false;
+  classDefault_ = 0;
+  allocSize_ = 1000;
+  avoidDuplicateMarks_ = false;
+  minDupMarkDist_ = 1;
+
+  shadowWidth_ = 0;
+  shadowColor_ = clGrayText;
+  shadowBakColor_ = clBtnFace;
+  shadowStyle_ = ssFlying;
+  activeLayer_ = 1;
+
+  dataColor_ = clBlack;
+  penStyle_ = psSolid;
+  chartFrameColor_ = clBlack;
+  fillColor_ = clSilver;
+  chartColor_ = clWhite;
+  windColor_ = clBtnFace;
+  gridColor_ = clBlack;
+  lineWidth_ = 1;
+  panGridDx_ = 1.0;
+  panGridDy_ = 1.0;
+  panGridOffsX_ = 0;
+  panGridOffsY_ = 0;
+  master_ = nullptr;
+  sharers_.fill(nullptr);
+  sharerCount_ = 0;
+
+  caption_.clear();
+  captionTrim_ = 100;
+  captionPosX_ = 0;
+  captionPosY_ = -15;
+  captionAlignment_ = taRightJustify;
+  captionAnchorHoriz_ = cahChartRight;
+  captionAnchorVert_ = cavChartTop;
+
+  for (int i = 1; i <= kVorelCrossHairs; ++i)
+    ResetCrossHair(CrossHair(i), i);
+  for (int i = 1; i <= kVorelTextLabels; ++i)
+    ResetTextLabel(TextLabel(i), Font());
+  backGroundImg_.DropName();
+
+  isometric_ = false;
+  mouseCursorFixed_ = true;
+  textFont_.Assign(Font());
+  textBkStyle_ = tbClear;
+  textAlignment_ = taCenter;
+  dataClassVisible_.fill(true);
+  annotationClassVisible_.fill(true);
+  gridStyle_ = gsNone;
+  gridDx_ = 0;
+  gridDy_ = 0;
+
+  // A resource the program lacks leaves the platform's cursor in that place.
+  for (std::size_t i = 0; i < kCursorResources.size(); ++i)
+    Screen().SetCursors(static_cast<int>(i) + 1, LoadCursorA(HInstance, kCursorResources[i]));
+
+  plotImage_.SetPixelFormat(pf32bit);
+  {
+    TBitmap probe(10, 10);
+    aspectX_ = GetDeviceCaps(probe.Canvas().Handle(), ASPECTX);
+    aspectY_ = GetDeviceCaps(probe.Canvas().Handle(), ASPECTY);
+  }
+
+  for (int layer = 1; layer <= kVorelLayers; ++layer)
+    SetupLayer(layer);
+  for (int layer = 1; layer <= kVorelLayers; ++layer) {
+    TLayer& l = layers_[static_cast<std::size_t>(layer)];
+    l.xAxis->SetExternalCanvas(&controlImage_.Canvas(), 0, 0);
+    l.yAxis->SetExternalCanvas(&controlImage_.Canvas(), 0, 0);
+    l.xAxis->SetName("VO_FScale_X_" + std::to_string(layer));
+    l.yAxis->SetName("VO_FScale_Y_" + std::to_string(layer));
+    const TColor color = kLayerColors[static_cast<std::size_t>(layer - 1)];
+    l.x->SetColorScale(color);
+    l.y->SetColorScale(color);
+    const bool odd = layer % 2 == 1;
+    const int step = (layer - 1) / 2;
+    l.x->StorePlacement(odd ? sctXT : sctXB, step * 30, l.x->VerticalPos());
+    l.y->StorePlacement(odd ? sctYR : sctYL, l.y->HorizontalPos(), step * 50);
+  }
+
+  SetStandardLayout(vol_X1Bottom_Y1Left);
+  mouseAction_ = maNone;
+  BindSubObjects();
+  SyncAllScales();
+  RecalcTransforms();
+  autoRedraw_ = true;
+}
+
+void TCustomVorel::SetupLayer(int layer) {
+  TLayer& l = layers_[static_cast<std::size_t>(layer)];
+  l.x->ResetDefaults();
+  l.y->ResetDefaults();
+  PrepareAxis(*l.xAxis, windColor_, Width(), Height());
+  PrepareAxis(*l.yAxis, windColor_, Width(), Height());
+  SyncScale(*l.xAxis, *l.x);
+  SyncScale(*l.yAxis, *l.y);
+  SetAxisMargins(layer);
+}
+
+// Every sub-object notifies this chart, also after its settings (and with
+// them a handler) were copied from another chart's.
+void TCustomVorel::BindSubObjects() {
+  const auto redraw = [this](TObject*) { RedrawIfAuto(); };
+  const auto settingsChanged = [this](TObject*) { ScaleSettingsChanged(); };
+  for (int i = 1; i <= kVorelCrossHairs; ++i)
+    CrossHair(i).OnChange = redraw;
+  for (int i = 1; i <= kVorelTextLabels; ++i)
+    TextLabel(i).OnChange = redraw;
+  backGroundImg_.OnChange = redraw;
+  jointLayers_.OnChange = redraw;
+  jointLayers_.SetChart(this);
+  for (int layer = 1; layer <= kVorelLayers; ++layer) {
+    TLayer& l = layers_[static_cast<std::size_t>(layer)];
+    for (TScaleProps* settings :
+         {static_cast<TScaleProps*>(l.x.get()), static_cast<TScaleProps*>(l.y.get())}) {
+      settings->OnChange = settingsChanged;
+      settings->DateFormat().OnChange = settingsChanged;
+    }
+    for (TScale* axis : {l.xAxis.get(), l.yAxis.get()}) {
+      axis->OnScaleTickDrawn = [this](TObject*, TCanvas& canvas, TScaleType type, double pos, int x,
+                                      int y) {
+        if (OnScaleTickDrawn) OnScaleTickDrawn(this, canvas, type, pos, x, y);
+      };
+      axis->OnBeforeTickLabel = [this](TObject*, TScaleType type, double pos, std::string& label) {
+        if (OnBeforeTickLabel) OnBeforeTickLabel(this, type, pos, label);
+      };
+      axis->OnZoomPan = settingsChanged;
+    }
+  }
+}
+
+TCustomVorel::~TCustomVorel() {
+  // Partners must not keep a pointer to a chart that is going away.
+  if (master_) master_->DropPartner(*this);
+  while (sharerCount_ > 0) {
+    TCustomVorel& sharer = *sharers_[0];
+    try {
+      sharer.LeaveGroup();
+    } catch (const std::bad_alloc&) {
+      // Without memory for a copy the sharer keeps the list object alone.
+      DropPartner(sharer);
+    }
+  }
+}
 
 void TCustomVorel::Assign(const TPersistent& source) {
-  TCustomControl::Assign(source);
+  const auto* other = dynamic_cast<const TCustomVorel*>(&source);
+  if (!other) {
+    TCustomControl::Assign(source);
+    return;
+  }
+  if (other == this) return;
+  // The copied sub-objects would notify the source chart, or this one once per
+  // object; the hooks are bound again when everything is in place.
+  for (int layer = 1; layer <= kVorelLayers; ++layer) {
+    ScaleX(layer).OnChange = nullptr;
+    ScaleY(layer).OnChange = nullptr;
+  }
+  const bool hold = paintHold_;
+  paintHold_ = true;
+  CopySettingsFrom(*other);
+  CopyItemsFrom(*other);
+  for (int layer = 1; layer <= kVorelLayers; ++layer) {
+    TLayer& to = layers_[static_cast<std::size_t>(layer)];
+    const TLayer& from = other->layers_[static_cast<std::size_t>(layer)];
+    to.x->Assign(*from.x);
+    to.y->Assign(*from.y);
+    to.xAxis->Assign(*from.xAxis);
+    to.yAxis->Assign(*from.yAxis);
+    to.kx = from.kx;
+    to.dx = from.dx;
+    to.ky = from.ky;
+    to.dy = from.dy;
+    jointLayers_.StoreX(layer, other->jointLayers_.XControlledBy(layer));
+    jointLayers_.StoreY(layer, other->jointLayers_.YControlledBy(layer));
+  }
+  for (int i = 1; i <= kVorelCrossHairs; ++i)
+    CrossHair(i).Assign(*other->crossHairs_[static_cast<std::size_t>(i)]);
+  for (int i = 1; i <= kVorelTextLabels; ++i)
+    TextLabel(i).Assign(other->TextLabel(i));
+  backGroundImg_.OnChange = nullptr;
+  backGroundImg_.Assign(other->backGroundImg_);
+  textFont_.Assign(other->textFont_);
+  CopyEventsFrom(*other);
+  BindSubObjects();
+  ResizePlotImage();
+  for (int layer = 1; layer <= kVorelLayers; ++layer)
+    SetAxisMargins(layer);
+  paintHold_ = hold;
+  ScaleSettingsChanged();
+  RecalcTransforms();
+  Paint();
+}
+
+void TCustomVorel::CopySettingsFrom(const TCustomVorel& o) {
+  allocSize_ = o.allocSize_;
+  autoRedraw_ = o.autoRedraw_;
+  avoidDuplicateMarks_ = o.avoidDuplicateMarks_;
+  minDupMarkDist_ = o.minDupMarkDist_;
+  marginLeft_ = o.marginLeft_;
+  marginRight_ = o.marginRight_;
+  marginTop_ = o.marginTop_;
+  marginBottom_ = o.marginBottom_;
+  classDefault_ = o.classDefault_;
+  gridStyle_ = o.gridStyle_;
+  gridDx_ = o.gridDx_;
+  gridDy_ = o.gridDy_;
+  gridColor_ = o.gridColor_;
+  isometric_ = o.isometric_;
+  dataColor_ = o.dataColor_;
+  penStyle_ = o.penStyle_;
+  lineWidth_ = o.lineWidth_;
+  fillColor_ = o.fillColor_;
+  chartFrameColor_ = o.chartFrameColor_;
+  chartColor_ = o.chartColor_;
+  windColor_ = o.windColor_;
+  caption_ = o.caption_;
+  captionPosX_ = o.captionPosX_;
+  captionPosY_ = o.captionPosY_;
+  captionAlignment_ = o.captionAlignment_;
+  captionAnchorHoriz_ = o.captionAnchorHoriz_;
+  captionAnchorVert_ = o.captionAnchorVert_;
+  captionTrim_ = o.captionTrim_;
+  mouseTraceColor_ = o.mouseTraceColor_;
+  mouseTraceInvert_ = o.mouseTraceInvert_;
+  mouseAction_ = o.mouseAction_;
+  mouseCursorFixed_ = o.mouseCursorFixed_;
+  panGridDx_ = o.panGridDx_;
+  panGridDy_ = o.panGridDy_;
+  panGridOffsX_ = o.panGridOffsX_;
+  panGridOffsY_ = o.panGridOffsY_;
+  standardLayout_ = o.standardLayout_;
+  shadowWidth_ = o.shadowWidth_;
+  shadowStyle_ = o.shadowStyle_;
+  shadowColor_ = o.shadowColor_;
+  shadowBakColor_ = o.shadowBakColor_;
+  textBkStyle_ = o.textBkStyle_;
+  textAlignment_ = o.textAlignment_;
+  aspectX_ = o.aspectX_;
+  aspectY_ = o.aspectY_;
+}
+
+// Lists are copied at a whole number of growth steps beyond their count.
+void TCustomVorel::CopyItemsFrom(const TCustomVorel& o) {
+  const auto rounded = [this](int count) { return (count / allocSize_ + 1) * allocSize_; };
+  if (data_ != o.data_) {
+    data_->CopyFrom(*o.data_, rounded(o.data_->Count()));
+    HandOnDataList();
+  }
+  annotations_.CopyFrom(o.annotations_, rounded(o.annotations_.Count()));
+  dataClassVisible_ = o.dataClassVisible_;
+  annotationClassVisible_ = o.annotationClassVisible_;
+  annotationMode_ = o.annotationMode_;
+  activeLayer_ = o.activeLayer_;
+  dataTexts_ = o.dataTexts_;
+  annotationTexts_ = o.annotationTexts_;
+}
+
+void TCustomVorel::CopyEventsFrom(const TCustomVorel& o) {
+  OnMouseMoveInChart = o.OnMouseMoveInChart;
+  OnMouseEnter = o.OnMouseEnter;
+  OnMouseLeave = o.OnMouseLeave;
+  OnZoomPan = o.OnZoomPan;
+  OnSelectRect = o.OnSelectRect;
+  OnRubberBand = o.OnRubberBand;
+  OnScaleTickDrawn = o.OnScaleTickDrawn;
+  OnBeforeTickLabel = o.OnBeforeTickLabel;
+  OnBeforeRenderData = o.OnBeforeRenderData;
+  OnDataRendered = o.OnDataRendered;
+  OnScalesRendered = o.OnScalesRendered;
+  OnBeforeRenderChartItem = o.OnBeforeRenderChartItem;
+  OnBeforeRenderText = o.OnBeforeRenderText;
+  OnBeforeCrossHairMove = o.OnBeforeCrossHairMove;
+  OnCrossHairMove = o.OnCrossHairMove;
+  OnTextLabelMove = o.OnTextLabelMove;
 }
 
 void TCustomVorel::Loaded() {
   TCustomControl::Loaded();
+  BindSubObjects();
+  SyncAllScales();
+  for (int layer = 1; layer <= kVorelLayers; ++layer) {
+    ScaleX(layer).SetLoadingFlag(false);
+    ScaleY(layer).SetLoadingFlag(false);
+  }
+  // A logarithmic axis stored with a bound at or below 0 must not escape the loader.
+  try {
+    RecalcTransforms();
+  } catch (const EZarnVorelError&) {
+    return;
+  }
+  Paint();
 }
 
 void TCustomVorel::CreateWnd() {
   TCustomControl::CreateWnd();
+  paintHold_ = false;
 }
 
 TCrossHair& TCustomVorel::CrossHair(int index) {
   return *crossHairs_[static_cast<std::size_t>(std::clamp(index, 1, kVorelCrossHairs))];
+}
+
+void TCustomVorel::SetCrossHair(int index, const TCrossHair& value) {
+  TCrossHair& target = CrossHair(index);
+  target.Assign(value);
+  target.OnChange = [this](TObject*) { RedrawIfAuto(); };
+  RedrawIfAuto();
 }
 
 TTextLabel& TCustomVorel::TextLabel(int index) {
@@ -54,6 +418,11 @@ TTextLabel& TCustomVorel::TextLabel(int index) {
 
 const TTextLabel& TCustomVorel::TextLabel(int index) const {
   return *textLabels_[static_cast<std::size_t>(std::clamp(index, 1, kVorelTextLabels))];
+}
+
+void TCustomVorel::SetBackGroundImg(const TBakGndImg& value) {
+  backGroundImg_.Assign(value);
+  RedrawIfAuto();
 }
 
 void TCustomVorel::RedrawIfAuto() {

@@ -739,6 +739,9 @@ class TCustomVorel : public TCustomControl {
   void ApplyDefaults();
   void BindSubObjects();
   void SetupLayer(int layer);
+  void CopySettingsFrom(const TCustomVorel& other);
+  void CopyItemsFrom(const TCustomVorel& other);
+  void CopyEventsFrom(const TCustomVorel& other);
   // layers.cpp
   void SyncAllScales();
   void SetAxisMargins(int layer);

@@ -1,15 +1,149 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+
 #include "chart/zarn_vorel.h"
+#include "counting_vorel.h"
+#include "platform/application.h"
+#include "surface/zarn_errors.h"
 
 namespace zarn {
 namespace {
 
-TEST(VorelLifecycle, CreatesAndFreesItsSubObjects) {
+TEST(VorelCreation, DefaultsAfterCreation) {
   TVorel chart(nullptr);
-  EXPECT_EQ(chart.CrossHair(9).Layer(), chart.CrossHair(4).Layer());
-  EXPECT_EQ(&chart.ScaleX(0), &chart.ScaleX(1));
-  EXPECT_EQ(chart.DataCount(), 0);
+  EXPECT_EQ(chart.Width(), 280);
+  EXPECT_EQ(chart.Height(), 200);
+  EXPECT_EQ(chart.MarginLeft(), 50);
+  EXPECT_EQ(chart.MarginRight(), 20);
+  EXPECT_EQ(chart.MarginTop(), 20);
+  EXPECT_EQ(chart.MarginBottom(), 40);
+  EXPECT_EQ(chart.CaptionPosY(), -16);
+  EXPECT_TRUE(chart.AutoRedraw());
+  EXPECT_TRUE(chart.PaintHold());  // until the window exists
+  EXPECT_EQ(chart.AllocSize(), 1000);
+  EXPECT_EQ(chart.DataCapacity(), 0);
+  EXPECT_EQ(chart.FillColor(), clSilver);
+  EXPECT_EQ(chart.WindColor(), clBtnFace);
+  EXPECT_EQ(chart.CaptionTrim(), 100);
+  EXPECT_EQ(chart.ActiveLayer(), 1);
+  EXPECT_TRUE(chart.ClassVisible(false, 255));
+  EXPECT_TRUE(chart.ClassVisible(true, 0));
+  EXPECT_EQ(chart.UseDataOf(), nullptr);
+  EXPECT_EQ(chart.TextFont().Name(), chart.Font().Name());
+
+  for (int i = 1; i <= kVorelCrossHairs; ++i) {
+    const TCrossHair& c = chart.CrossHair(i);
+    EXPECT_EQ(c.Layer(), i);
+    EXPECT_EQ(c.Color(), clRed);
+    EXPECT_EQ(c.Mode(), chOff);
+    EXPECT_EQ(c.LineType(), psDashDotDot);
+    EXPECT_EQ(c.LineWid(), 1);
+  }
+  const TTextLabel& label = chart.TextLabel(kVorelTextLabels);
+  EXPECT_FALSE(label.Visible());
+  EXPECT_EQ(label.Mode(), tlOff);
+  EXPECT_EQ(label.AttachToData(), tlamBoth);
+  EXPECT_EQ(label.PosX(), 0.0);
+  EXPECT_EQ(label.ColorBkg(), clWhite);
+  EXPECT_EQ(label.ShadowDx(), 3);
+  EXPECT_EQ(&chart.TextLabel(0), &chart.TextLabel(1));
+
+  EXPECT_EQ(chart.AxisX(16).Name(), "VO_FScale_X_16");
+  EXPECT_EQ(chart.AxisY(3).Name(), "VO_FScale_Y_3");
+  EXPECT_EQ(chart.ScaleX(2).ColorScale(), clMaroon);
+  EXPECT_EQ(chart.ScaleY(16).ColorScale(), clWhite);
+  EXPECT_EQ(chart.AspectX(), 36);
+}
+
+TEST(VorelCreation, RegistersTheFourCursorsByResourceName) {
+  THeadlessServices& services = Application().Reset();
+  TCursorImage hand;
+  hand.Width = hand.Height = 1;
+  hand.Pixels = {clBlack};
+  RegisterCursorResource("CURHAND", hand);
+  TVorel chart(nullptr);
+  ASSERT_EQ(services.RegisteredCursors.size(), 4u);
+  const char* names[] = {"CURHAND", "CURZOOMW", "CURZOOMD", "CURZOOMP"};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(services.RegisteredCursors[static_cast<std::size_t>(i)],
+              std::make_pair(i + 1, LoadCursorA(HInstance, names[i])));
+  }
+  EXPECT_NE(Screen().Cursors(TCustomVorel::crVorelHand), nullptr);
+}
+
+TEST(VorelCreation, WindowCreationEndsThePaintHold) {
+  TCountingVorel chart(nullptr);
+  chart.SetCaption("x");
+  chart.CreateHandle();
+  EXPECT_FALSE(chart.PaintHold());
+}
+
+TEST(CrossHairSettings, SettersNotifyAndLayerIsLimited) {
+  TCrossHair c;
+  int changes = 0;
+  c.OnChange = [&](TObject* sender) {
+    EXPECT_EQ(sender, &c);
+    ++changes;
+  };
+  c.SetLayer(0);
+  EXPECT_EQ(c.Layer(), 1);
+  c.SetLayer(20);
+  EXPECT_EQ(c.Layer(), 16);
+  c.SetPosX(2.5);
+  c.SetPosX(std::numeric_limits<double>::quiet_NaN());
+  c.SetPosY(-std::numeric_limits<double>::infinity());
+  EXPECT_EQ(c.PosX(), 2.5);
+  EXPECT_EQ(c.PosY(), 0.0);
+  EXPECT_EQ(changes, 3);
+}
+
+TEST(CrossHairSettings, AssignCopiesHandlerWithoutCallingIt) {
+  TCrossHair a;
+  TCrossHair b;
+  int calls = 0;
+  a.SetPosX(1);
+  a.SetPosY(2);
+  a.SetColor(clBlue);
+  a.SetMode(chBox);
+  a.SetLineType(psDot);
+  a.SetLineWid(3);
+  a.SetLayer(7);
+  a.OnChange = [&](TObject*) { ++calls; };
+  b.Assign(a);
+  EXPECT_EQ(calls, 0);
+  EXPECT_EQ(b.PosY(), 2.0);
+  EXPECT_EQ(b.Mode(), chBox);
+  EXPECT_EQ(b.LineWid(), 3);
+  EXPECT_EQ(b.Layer(), 7);
+  b.SetColor(clRed);
+  EXPECT_EQ(calls, 1);
+  TBakGndImg other;
+  EXPECT_THROW(b.Assign(other), EConvertError);
+}
+
+TEST(BackgroundSettings, NameKeepsThePathOnlyWhenAsked) {
+  TBakGndImg img;
+  int changes = 0;
+  img.OnChange = [&](TObject*) { ++changes; };
+  img.SetName("/home/u/pics/sky.bmp");
+  EXPECT_EQ(img.Name(), "sky.bmp");
+  img.SetIncludePath(true);
+  img.SetName("C:\\pics\\sky.bmp");
+  EXPECT_EQ(img.Name(), "C:\\pics\\sky.bmp");
+  img.SetIncludePath(false);
+  EXPECT_EQ(img.Name(), "sky.bmp");
+  img.SetAreaLeft(std::numeric_limits<double>::quiet_NaN());
+  EXPECT_EQ(img.AreaLeft(), -1.0);
+  EXPECT_EQ(changes, 4);
+
+  TBakGndImg copy;
+  img.SetAreaColor(clRed);
+  copy.Assign(img);
+  EXPECT_EQ(copy.Name(), "sky.bmp");
+  EXPECT_EQ(copy.AreaColor(), clRed);
+  EXPECT_FALSE(copy.OnChange);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 // The chart's published properties and events, by which a stored layout sets it up.
 
+#include <cstdint>
+#include <string>
+
 #include "chart/zarn_vorel.h"
 
 namespace zarn {
@@ -61,12 +64,229 @@ const TEnumInfo& ScaleLocationVertInfo() {
   return info;
 }
 
-void TVorel::Publish(TPropertyRegistrar<TVorel>& /*r*/) {}
+namespace {
+
+using I = std::int64_t;
+
+// Creation values that are not 0 are declared, so a value set back to 0 is
+// stored and survives a store and load.
+void PublishScaleProps(TPropertyRegistrar<TScaleProps>& r) {
+  using S = TScaleProps;
+  r.String("Caption", &S::Caption, &S::SetCaption);
+  r.Int("CaptionPosX", &S::CaptionPosX, &S::SetCaptionPosX);
+  r.Int("CaptionPosY", &S::CaptionPosY, &S::SetCaptionPosY);
+  r.Enum("CaptionAlignment", AlignmentInfo, &S::CaptionAlignment, &S::SetCaptionAlignment);
+  r.Enum("CaptionAnchor", ScaleUnitAnchorInfo(), &S::CaptionAnchor, &S::SetCaptionAnchor);
+  r.Color("ColorScale", &S::ColorScale, &S::SetColorScale);
+  r.Object("DateFormat", [](S& s) -> TDTLabel& { return s.DateFormat(); });
+  // Before DecPlaces and Logarithmic, which some label types change.
+  r.Enum("LabelType", FigTypeInfo(), &S::LabelType, &S::SetLabelType);
+  r.Int("DecPlaces", &S::DecPlaces, &S::SetDecPlaces);
+  r.Bool("Logarithmic", &S::Logarithmic, &S::SetLogarithmic);
+  r.Font("Font", [](S& s) -> TFont& { return s.Font(); });
+  r.Int("MinTicks", &S::MinTicks, &S::SetMinTicks);
+  // Before the range, which it would otherwise widen again.
+  r.Double("MinRange", &S::MinRange, &S::SetMinRange).Default(1e-10);
+  r.Double("RangeLow", &S::RangeLow, &S::SetRangeLow).Default(0.0);
+  r.Double("RangeHigh", &S::RangeHigh, &S::SetRangeHigh).Default(1.0);
+  r.Bool("ShortTicks", &S::ShortTicks, &S::SetShortTicks);
+  r.String("ScaleInscript", &S::ScaleInscript, &S::SetScaleInscript);
+  r.Enum("MouseAction", MouseActModeInfo(), &S::MouseAction, &S::SetMouseAction);
+  r.String("UserTickText", &S::UserTickText, &S::SetUserTickText);
+  r.Bool("Visible", &S::Visible, &S::SetVisible);
+}
+
+// ScalePos means the position on the side ScaleLocation chose, so it follows it.
+template <class S>
+void PublishScalePos(TPropertyRegistrar<S>& r) {
+  r.Int("ScalePos", &S::ScalePos, &S::SetScalePos);
+}
+
+void PublishScalePropsHoriz(TPropertyRegistrar<TScalePropsHoriz>& r) {
+  using S = TScalePropsHoriz;
+  r.Enum("ScaleLocation", ScaleLocationHorizInfo(), &S::ScaleLocation, &S::SetScaleLocation);
+  PublishScalePos(r);
+}
+
+void PublishScalePropsVert(TPropertyRegistrar<TScalePropsVert>& r) {
+  using S = TScalePropsVert;
+  r.Enum("ScaleLocation", ScaleLocationVertInfo(), &S::ScaleLocation, &S::SetScaleLocation);
+  PublishScalePos(r);
+}
+
+std::string TwoDigits(int n) {
+  return (n < 10 ? "0" : "") + std::to_string(n);
+}
+
+void PublishJointLayers(TPropertyRegistrar<TJointLayers>& r) {
+  using J = TJointLayers;
+  for (int layer = 1; layer <= kVorelLayers; ++layer) {
+    const std::string name = "L" + TwoDigits(layer);
+    r.Int(
+        name + "xControlledBy", [layer](const J& j) { return j.XControlledBy(layer); },
+        [layer](J& j, int d) { j.SetXControlledBy(layer, d); });
+    r.Int(
+        name + "yControlledBy", [layer](const J& j) { return j.YControlledBy(layer); },
+        [layer](J& j, int d) { j.SetYControlledBy(layer, d); });
+  }
+}
+
+// Crosshairs are created with Layer = their number, so Layer has no one default.
+void PublishCrossHair(TPropertyRegistrar<TCrossHair>& r) {
+  using C = TCrossHair;
+  r.Double("PosX", &C::PosX, &C::SetPosX).Default(0.0);
+  r.Double("PosY", &C::PosY, &C::SetPosY).Default(0.0);
+  r.Color("Color", &C::Color, &C::SetColor).Default(I{clRed});
+  r.Enum("Mode", CrossHModeInfo(), &C::Mode, &C::SetMode).Default(I{chOff});
+  r.Enum("LineType", PenStyleInfo, &C::LineType, &C::SetLineType).Default(I{psDashDotDot});
+  r.Int("LineWid", &C::LineWid, &C::SetLineWid).Default(I{1});
+  r.Int("Layer", &C::Layer, &C::SetLayer);
+}
+
+void PublishBakGndImg(TPropertyRegistrar<TBakGndImg>& r) {
+  using B = TBakGndImg;
+  // Before Name, which keeps its path only when IncludePath is on.
+  r.Bool("IncludePath", &B::IncludePath, &B::SetIncludePath).Default(false);
+  r.String("Name", &B::Name, &B::SetName);
+  r.Enum("FillMode", BkgFillInfo(), &B::FillMode, &B::SetFillMode).Default(I{bfStretch});
+  r.Enum("AreaMode", BGAreaModeInfo(), &B::AreaMode, &B::SetAreaMode).Default(I{bamNone});
+  r.Color("AreaColor", &B::AreaColor, &B::SetAreaColor).Default(I{14540253});
+  r.Double("AreaLeft", &B::AreaLeft, &B::SetAreaLeft).Default(-1.0);
+  r.Double("AreaRight", &B::AreaRight, &B::SetAreaRight).Default(1.0);
+  r.Double("AreaTop", &B::AreaTop, &B::SetAreaTop).Default(1.0);
+  r.Double("AreaBottom", &B::AreaBottom, &B::SetAreaBottom).Default(-1.0);
+}
+
+// The creation values are the defaults: a margin equal to another default
+// would be left out and come back as the creation value.
+void PublishMargins(TPropertyRegistrar<TVorel>& r) {
+  using V = TVorel;
+  for (const char* name : {"MarginLeft", "LRim"})
+    r.Int(name, &V::MarginLeft, &V::SetMarginLeft).Default(I{50});
+  for (const char* name : {"MarginRight", "RRim"})
+    r.Int(name, &V::MarginRight, &V::SetMarginRight).Default(I{20});
+  for (const char* name : {"MarginTop", "TRim"})
+    r.Int(name, &V::MarginTop, &V::SetMarginTop).Default(I{20});
+  for (const char* name : {"MarginBottom", "BRim"})
+    r.Int(name, &V::MarginBottom, &V::SetMarginBottom).Default(I{40});
+  r.Int("ShadowWidth", &V::ShadowWidth, &V::SetShadowWidth).Default(I{0});
+}
+
+void PublishSubObjects(TPropertyRegistrar<TVorel>& r) {
+  using V = TVorel;
+  r.Object("BackGroundImg", [](V& v) -> TBakGndImg& { return v.BackGroundImg(); });
+  r.Object("JointLayers", [](V& v) -> TJointLayers& { return v.JointLayers(); });
+  for (int i = 1; i <= kVorelCrossHairs; ++i)
+    r.Object("CrossHair" + std::to_string(i), [i](V& v) -> TCrossHair& { return v.CrossHair(i); });
+  for (int i = 1; i <= 4; ++i) {
+    r.Object("Scale" + std::to_string(i) + "X",
+             [i](V& v) -> TScalePropsHoriz& { return v.ScaleX(i); });
+    r.Object("Scale" + std::to_string(i) + "Y",
+             [i](V& v) -> TScalePropsVert& { return v.ScaleY(i); });
+  }
+  for (int i = 1; i <= kVorelTextLabels; ++i)
+    r.Object("TextLabel" + std::to_string(i), [i](V& v) -> TTextLabel& { return v.TextLabel(i); });
+}
+
+void PublishAppearance(TPropertyRegistrar<TVorel>& r) {
+  using V = TVorel;
+  r.Bool("AvoidDuplicateMarks", &V::AvoidDuplicateMarks, &V::SetAvoidDuplicateMarks);
+  r.Int("MinDupMarkDist", &V::MinDupMarkDist, &V::SetMinDupMarkDist);
+  r.Int("ClassDefault", &V::ClassDefault, &V::SetClassDefault);
+  r.Enum("GridStyle", GridStyleTypeInfo(), &V::GridStyle, &V::SetGridStyle);
+  r.Double("GridDx", &V::GridDx, &V::SetGridDx);
+  r.Double("GridDy", &V::GridDy, &V::SetGridDy);
+  r.Color("GridColor", &V::GridColor, &V::SetGridColor).Default(I{0});
+  r.Color("DataColor", &V::DataColor, &V::SetDataColor).Default(I{0});
+  r.Enum("PenStyle", PenStyleInfo, &V::PenStyle, &V::SetPenStyle).Default(I{psSolid});
+  r.Int("LineWidth", &V::LineWidth, &V::SetLineWidth).Default(I{1});
+  r.Color("FillColor", &V::FillColor, &V::SetFillColor).Default(I{12632256});
+  r.Color("TextBkColor", &V::TextBkColor, &V::SetTextBkColor).Default(I{12632256});
+  r.Color("ChartFrameColor", &V::ChartFrameColor, &V::SetChartFrameColor).Default(I{0});
+  r.Color("ChartColor", &V::ChartColor, &V::SetChartColor).Default(I{16777215});
+  r.Color("WindColor", &V::WindColor, &V::SetWindColor).Default(I{clBtnFace});
+  r.String("Caption", &V::Caption, &V::SetCaption);
+  r.Int("CaptionPosX", &V::CaptionPosX, &V::SetCaptionPosX);
+  r.Int("CaptionPosY", &V::CaptionPosY, &V::SetCaptionPosY);
+  r.Enum("CaptionAlignment", AlignmentInfo, &V::CaptionAlignment, &V::SetCaptionAlignment);
+  r.Enum("CaptionAnchorHoriz", CaptionAnchorHorizInfo(), &V::CaptionAnchorHoriz,
+         &V::SetCaptionAnchorHoriz);
+  r.Enum("CaptionAnchorVert", CaptionAnchorVertInfo(), &V::CaptionAnchorVert,
+         &V::SetCaptionAnchorVert);
+  r.Int("CaptionTrim", &V::CaptionTrim, &V::SetCaptionTrim);
+  r.Enum("ShadowStyle", ShadowStyleInfo(), &V::ShadowStyle, &V::SetShadowStyle);
+  r.Color("ShadowColor", &V::ShadowColor, &V::SetShadowColor);
+  r.Color("ShadowBakColor", &V::ShadowBakColor, &V::SetShadowBakColor);
+  r.Font("TextFont", [](V& v) -> TFont& { return v.TextFont(); });
+  r.Set("TextFontStyle", FontStyleInfo, &V::TextFontStyle, &V::SetTextFontStyle);
+  r.Enum("TextBkStyle", TextBkgInfo(), &V::TextBkStyle, &V::SetTextBkStyle);
+  r.Enum("TextAlignment", AlignmentInfo, &V::TextAlignment, &V::SetTextAlignment);
+}
+
+void PublishMouse(TPropertyRegistrar<TVorel>& r) {
+  using V = TVorel;
+  r.Color("MouseTraceColor", &V::MouseTraceColor, &V::SetMouseTraceColor);
+  r.Bool("MouseTraceInvert", &V::MouseTraceInvert, &V::SetMouseTraceInvert);
+  r.Enum("MouseAction", MouseActModeInfo(), &V::MouseAction, &V::SetMouseAction);
+  r.Bool("MouseCursorFixed", &V::MouseCursorFixed, &V::SetMouseCursorFixed);
+  r.Double("PanGridDx", &V::PanGridDx, &V::SetPanGridDx).Default(1.0);
+  r.Double("PanGridDy", &V::PanGridDy, &V::SetPanGridDy).Default(1.0);
+  r.Double("PanGridOffsX", &V::PanGridOffsX, &V::SetPanGridOffsX);
+  r.Double("PanGridOffsY", &V::PanGridOffsY, &V::SetPanGridOffsY);
+}
+
+void PublishEvents(TPropertyRegistrar<TVorel>& r) {
+  using V = TVorel;
+  r.Event("OnMouseMoveInChart", &V::OnMouseMoveInChart);
+  r.Event("OnMouseEnter", &V::OnMouseEnter);
+  r.Event("OnMouseLeave", &V::OnMouseLeave);
+  r.Event("OnZoomPan", &V::OnZoomPan);
+  r.Event("OnSelectRect", &V::OnSelectRect);
+  r.Event("OnRubberBand", &V::OnRubberBand);
+  r.Event("OnScaleTickDrawn", &V::OnScaleTickDrawn);
+  r.Event("OnBeforeTickLabel", &V::OnBeforeTickLabel);
+  r.Event("OnBeforeRenderData", &V::OnBeforeRenderData);
+  r.Event("OnDataRendered", &V::OnDataRendered);
+  r.Event("OnScalesRendered", &V::OnScalesRendered);
+  r.Event("OnBeforeRenderChartItem", &V::OnBeforeRenderChartItem);
+  r.Event("OnBeforeRenderText", &V::OnBeforeRenderText);
+  r.Event("OnBeforeCrossHairMove", &V::OnBeforeCrossHairMove);
+  r.Event("OnCrossHairMove", &V::OnCrossHairMove);
+  r.Event("OnTextLabelMove", &V::OnTextLabelMove);
+}
+
+}  // namespace
+
+// The order is the order of storing, and so of loading a stored chart: margins
+// and scales come before the settings that depend on them.
+void TVorel::Publish(TPropertyRegistrar<TVorel>& r) {
+  using V = TVorel;
+  r.Int("AllocSize", &V::AllocSize, &V::SetAllocSize);
+  r.Bool("AutoRedraw", &V::AutoRedraw, &V::SetAutoRedraw);
+  PublishMargins(r);
+  r.Enum("StandardLayout", VoLayoutInfo(), &V::StandardLayout, &V::SetStandardLayout).NoStore();
+  PublishSubObjects(r);
+  r.Bool("Isometric", &V::Isometric, &V::SetIsometric);
+  PublishAppearance(r);
+  PublishMouse(r);
+  r.Component("UseDataOf", &V::UseDataOf, &V::SetUseDataOf);
+  PublishEvents(r);
+}
 
 void RegisterVorelClasses() {
-  RegisterScaleClasses();
-  RegisterTextLabel();
-  RegisterClass<TVorel, TCustomControl>("TVorel", &TVorel::Publish);
+  static const bool done = [] {
+    RegisterScaleClasses();
+    RegisterTextLabel();
+    RegisterClass<TScaleProps>("TScaleProps", PublishScaleProps);
+    RegisterClass<TScalePropsHoriz, TScaleProps>("TScalePropsHoriz", PublishScalePropsHoriz);
+    RegisterClass<TScalePropsVert, TScaleProps>("TScalePropsVert", PublishScalePropsVert);
+    RegisterClass<TJointLayers>("TJointLayers", PublishJointLayers);
+    RegisterClass<TCrossHair>("TCrossHair", PublishCrossHair);
+    RegisterClass<TBakGndImg>("TBakGndImg", PublishBakGndImg);
+    RegisterClass<TVorel, TCustomControl>("TVorel", &TVorel::Publish);
+    return true;
+  }();
+  (void)done;
 }
 
 }  // namespace zarn

@@ -1,0 +1,99 @@
+#include "app/ukolvo.h"
+
+#include <string>
+
+#include "app/clipboard.h"
+#include "stats/zarn_fdist.h"
+
+namespace zarn {
+namespace {
+
+template <class T>
+T* Field(TComponent& form, const char* name, const char* className) {
+  auto* field = dynamic_cast<T*>(form.FindComponent(name));
+  if (!field)
+    throw EZarnError(std::string("the window needs a component \"") + name + "\" of class " +
+                     className);
+  return field;
+}
+
+}  // namespace
+
+TFrmKolvo::TFrmKolvo(TComponent* AOwner) : TForm(AOwner) {
+  RegisterHandler("BButExitClick", this, &TFrmKolvo::BButExitClick);
+  RegisterHandler("SBDf1Change", this, &TFrmKolvo::SBDf1Change);
+  RegisterHandler("SBDF2Change", this, &TFrmKolvo::SBDF2Change);
+  RegisterHandler("FormShow", this, &TFrmKolvo::FormShow);
+  RegisterHandler("Vorel1CrossHairMove", this, &TFrmKolvo::Vorel1CrossHairMove);
+}
+
+void TFrmKolvo::Loaded() {
+  TForm::Loaded();
+  Vorel1 = Field<TVorel>(*this, "Vorel1", "TVorel");
+  Panel1 = Field<TPanel>(*this, "Panel1", "TPanel");
+  BButExit = Field<TBitBtn>(*this, "BButExit", "TBitBtn");
+  SBDf1 = Field<TScrollBar>(*this, "SBDf1", "TScrollBar");
+  SBDF2 = Field<TScrollBar>(*this, "SBDF2", "TScrollBar");
+  NLabDf1 = Field<TNimbic>(*this, "NLabDf1", "TNimbic");
+  NLabDF2 = Field<TNimbic>(*this, "NLabDF2", "TNimbic");
+  NLabCrosshair = Field<TNimbic>(*this, "NLabCrosshair", "TNimbic");
+  NLabQuantile = Field<TNimbic>(*this, "NLabQuantile", "TNimbic");
+  if (!Vorel1->OnKeyDown)
+    Vorel1->OnKeyDown = [this](TObject* sender, TWord& key, TShiftState shift) {
+      Vorel1KeyDown(sender, key, shift);
+    };
+}
+
+void TFrmKolvo::RedrawCurve(std::int32_t df1, std::int32_t df2) {
+  Vorel1->ClearItems();
+  Vorel1->MovePenTo(0, 0);
+  const long double high = Vorel1->Scale1X().RangeHigh();
+  for (int i = 1; i <= kCurveSegments; ++i) {
+    const auto x = static_cast<double>(high * i / kCurveSegments);
+    Vorel1->LineToPoint(x, FDensity(df1, df2, x));
+  }
+  Vorel1->ShowItems();
+  NLabCrosshair->SetValue(1 - FLowerTail(df1, df2, Vorel1->CrossHair1().PosX()));
+}
+
+void TFrmKolvo::SetCrossHairReadOuts() {
+  const double x = Vorel1->CrossHair1().PosX();
+  NLabCrosshair->SetValue(1 - FLowerTail(SBDf1->Position(), SBDF2->Position(), x));
+  NLabQuantile->SetValue(Vorel1->CrossHair1().PosX());
+}
+
+void TFrmKolvo::BButExitClick(TObject* /*Sender*/) {
+  Close();
+}
+
+void TFrmKolvo::SBDf1Change(TObject* /*Sender*/) {
+  NLabDf1->SetValue(SBDf1->Position());
+  RedrawCurve(SBDf1->Position(), SBDF2->Position());
+}
+
+void TFrmKolvo::SBDF2Change(TObject* /*Sender*/) {
+  NLabDF2->SetValue(SBDF2->Position());
+  RedrawCurve(SBDf1->Position(), SBDF2->Position());
+}
+
+void TFrmKolvo::FormShow(TObject* /*Sender*/) {
+  RedrawCurve(SBDf1->Position(), SBDF2->Position());
+  SetCrossHairReadOuts();
+}
+
+// Only CrossHair1 is switched on in this window, so whichever moved, it is read.
+void TFrmKolvo::Vorel1CrossHairMove(TObject* /*Sender*/, TCrossHair* /*WhichCrossHair*/) {
+  SetCrossHairReadOuts();
+}
+
+void TFrmKolvo::Vorel1KeyDown(TObject* /*Sender*/, TWord& Key, TShiftState Shift) {
+  if (Key == 'C' && Shift.Contains(ssCtrl)) CopyPictureToClipboard(*Vorel1);
+}
+
+void RegisterKolvoClasses() {
+  RegisterVorelClasses();
+  RegisterNimbic();
+  RegisterClass<TFrmKolvo, TForm>("TFrmKolvo");
+}
+
+}  // namespace zarn

@@ -1,0 +1,57 @@
+#pragma once
+// The main window of the F Distribution viewer: a chart of the F density with
+// a draggable crosshair, two scroll bars for the degrees of freedom and four
+// read-outs. It keeps no state of its own; the degrees of freedom are the scroll
+// bars' positions and the quantile is the crosshair's place.
+
+#include <cstdint>
+#include <string_view>
+
+#include "chart/zarn_vorel.h"
+#include "platform/zarn_platform.h"
+#include "readout/zarn_nimbic.h"
+
+namespace zarn {
+
+class TFrmKolvo : public TForm {
+ public:
+  explicit TFrmKolvo(TComponent* AOwner);
+  std::string_view ClassName() const override { return "TFrmKolvo"; }
+
+  // Created and owned by the form from its layout, found by name once loaded.
+  TVorel* Vorel1 = nullptr;
+  TPanel* Panel1 = nullptr;
+  TBitBtn* BButExit = nullptr;
+  TScrollBar* SBDf1 = nullptr;
+  TScrollBar* SBDF2 = nullptr;
+  TNimbic* NLabDf1 = nullptr;
+  TNimbic* NLabDF2 = nullptr;
+  TNimbic* NLabCrosshair = nullptr;
+  TNimbic* NLabQuantile = nullptr;
+
+  // The handlers a layout binds by these names.
+  void BButExitClick(TObject* Sender);
+  void SBDf1Change(TObject* Sender);
+  void SBDF2Change(TObject* Sender);
+  void FormShow(TObject* Sender);
+  void Vorel1CrossHairMove(TObject* Sender, TCrossHair* WhichCrossHair);
+
+  // Ctrl+C on the chart puts its picture on the clipboard. Bound in code, so a
+  // layout that gives the chart its own key handler keeps it.
+  void Vorel1KeyDown(TObject* Sender, TWord& Key, TShiftState Shift);
+
+  static constexpr int kCurveSegments = 500;
+
+ protected:
+  // Finds the component fields; a layout without one of them is refused.
+  void Loaded() override;
+
+ private:
+  void RedrawCurve(std::int32_t df1, std::int32_t df2);
+  void SetCrossHairReadOuts();
+};
+
+// Registers TFrmKolvo and every component class its layout uses.
+void RegisterKolvoClasses();
+
+}  // namespace zarn

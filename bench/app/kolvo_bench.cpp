@@ -1,0 +1,90 @@
+// The viewer's window built from its stored layout, offscreen: a crosshair drag
+// step and a scroll-bar step, each from the event to the finished chart and
+// read-outs; and the whole program's start-up to its first picture beside a
+// Qt Widgets program that only opens an empty window.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <cstdlib>
+#include <string>
+
+#include "tests/app/kolvo_fixture.h"
+
+namespace {
+
+using namespace zarn;
+
+TFrmKolvo& ShownWindow() {
+  TFrmKolvo& form = kolvotest::CreateMainWindow();
+  form.Show();
+  if (!QTest::qWaitForWindowExposed(WidgetOf(form))) std::abort();
+  QApplication::processEvents();
+  return form;
+}
+
+void SendMouse(QWidget* widget, QEvent::Type type, int x, int y, Qt::MouseButtons buttons) {
+  const QPointF local(x, y);
+  QMouseEvent event(type, local, widget->mapToGlobal(local), Qt::LeftButton, buttons,
+                    Qt::NoModifier);
+  QApplication::sendEvent(widget, &event);
+}
+
+void BM_CrossHairDragStep(benchmark::State& state) {
+  TFrmKolvo& form = ShownWindow();
+  QWidget* chart = WidgetOf(*form.Vorel1);
+  int px = 0, py = 0;
+  form.Vorel1->WorldToPixel(1, 1.0, 0.75, px, py);
+  SendMouse(chart, QEvent::MouseButtonPress, px, py, Qt::LeftButton);
+  int step = 0;
+  for (auto _ : state) {
+    step = (step + 1) % 200;  // to and fro across a third of the plot
+    SendMouse(chart, QEvent::MouseMove, px + (step < 100 ? step : 200 - step), py, Qt::LeftButton);
+    QApplication::processEvents();
+  }
+  SendMouse(chart, QEvent::MouseButtonRelease, px, py, Qt::NoButton);
+  benchmark::DoNotOptimize(form.NLabCrosshair->Value());
+  Application().Reset();
+}
+BENCHMARK(BM_CrossHairDragStep)->Unit(benchmark::kMicrosecond);
+
+void BM_ScrollBarStep(benchmark::State& state) {
+  TFrmKolvo& form = ShownWindow();
+  int position = 4;
+  for (auto _ : state) {
+    position = position % 100 + 1;
+    form.SBDf1->SetPosition(position);
+    QApplication::processEvents();
+  }
+  benchmark::DoNotOptimize(form.NLabCrosshair->Value());
+  Application().Reset();
+}
+BENCHMARK(BM_ScrollBarStep)->Unit(benchmark::kMicrosecond);
+
+// Whole processes; a few runs only, since each starts Qt afresh.
+void RunProcess(benchmark::State& state, const std::string& command) {
+  for (auto _ : state)
+    if (std::system(command.c_str()) != 0) state.SkipWithError(("failed: " + command).c_str());
+}
+
+void BM_StartUpToSnapshot(benchmark::State& state) {
+  RunProcess(state, "QT_QPA_PLATFORM=offscreen " KOLVO_PATH
+                    " --snapshot /tmp/kolvo_bench_snapshot.png >/dev/null 2>&1");
+}
+BENCHMARK(BM_StartUpToSnapshot)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime();
+
+void BM_StartUpEmptyQtWindow(benchmark::State& state) {
+  RunProcess(state, "QT_QPA_PLATFORM=offscreen " EMPTY_WINDOW_PATH " >/dev/null 2>&1");
+}
+BENCHMARK(BM_StartUpEmptyQtWindow)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  kolvotest::Backend();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -80,6 +80,87 @@ TEST(VorelCreation, WindowCreationEndsThePaintHold) {
   EXPECT_FALSE(chart.PaintHold());
 }
 
+TEST(VorelSettings, SettersClampIgnoreAndRepaintByTheRule) {
+  TCountingVorel chart(nullptr);
+  chart.SetCaptionTrim(0);
+  EXPECT_EQ(chart.CaptionTrim(), 0);
+  chart.SetCaptionTrim(3);
+  EXPECT_EQ(chart.CaptionTrim(), 5);
+  chart.SetCaptionTrim(500);
+  EXPECT_EQ(chart.CaptionTrim(), 100);
+  chart.SetClassDefault(254);
+  chart.SetClassDefault(255);
+  EXPECT_EQ(chart.ClassDefault(), 254);
+  chart.SetGridDx(-4);
+  chart.SetGridDy(std::numeric_limits<double>::quiet_NaN());
+  EXPECT_EQ(chart.GridDx(), 0.0);
+  EXPECT_EQ(chart.GridDy(), 0.0);
+  chart.SetGridDx(-3);
+  EXPECT_EQ(chart.GridDx(), -3.0);
+  chart.SetTextBkColor(clNavy);
+  EXPECT_EQ(chart.FillColor(), clNavy);
+  EXPECT_EQ(chart.Since(), 4);  // the three trims and the stored step
+
+  chart.SetMinDupMarkDist(0);
+  EXPECT_EQ(chart.MinDupMarkDist(), 1);
+  EXPECT_EQ(chart.Since(), 0);  // no change
+  chart.SetMinDupMarkDist(7);
+  EXPECT_EQ(chart.MinDupMarkDist(), 3);
+  EXPECT_EQ(chart.Since(), 1);
+
+  chart.SetAutoRedraw(false);
+  chart.SetChartColor(clYellow);
+  chart.CrossHair(2).SetPosX(1);
+  EXPECT_EQ(chart.Since(), 0);
+  chart.SetDesigning(true);
+  chart.SetChartColor(clAqua);
+  EXPECT_EQ(chart.Since(), 1);
+}
+
+TEST(VorelAssign, CopiesSettingsItemsAndHandlersAndNotifiesItselfOnly) {
+  TCountingVorel source(nullptr);
+  TCountingVorel copy(nullptr);
+  source.SetAllocSize(1000);
+  for (int i = 0; i < 1500; ++i)
+    source.LineToPoint(i, 0);
+  source.SetCaption("c");
+  source.SetMarginLeft(80);
+  source.ScaleX(5).SetRangeHigh(9);
+  source.CrossHair(3).SetPosX(2.5);
+  source.TextLabel(4).SetCaption("four");
+  source.BackGroundImg().SetAreaMode(bamRect);
+  source.JointLayers().SetXControlledBy(6, 5);
+  int moves = 0;
+  source.OnCrossHairMove = [&](TObject*, TCrossHair*) { ++moves; };
+
+  copy.Assign(source);
+  EXPECT_EQ(copy.DataCount(), 1500);
+  EXPECT_EQ(copy.DataCapacity(), 2000);
+  EXPECT_EQ(copy.DataItems()[1499].X1, 1499.0);
+  EXPECT_EQ(copy.Caption(), "c");
+  EXPECT_EQ(copy.MarginLeft(), 80);
+  EXPECT_EQ(copy.ScaleX(5).RangeHigh(), 9.0);
+  EXPECT_EQ(copy.ScaleX(6).RangeHigh(), 9.0);
+  EXPECT_EQ(copy.JointLayers().XControlledBy(6), 5);
+  EXPECT_EQ(copy.CrossHair(3).PosX(), 2.5);
+  EXPECT_EQ(copy.TextLabel(4).Caption(), "four");
+  EXPECT_EQ(copy.BackGroundImg().AreaMode(), bamRect);
+  copy.OnCrossHairMove(&copy, nullptr);
+  EXPECT_EQ(moves, 1);
+
+  source.Since();
+  copy.Since();
+  copy.CrossHair(3).SetPosX(1);
+  copy.TextLabel(4).SetPosY(1);
+  copy.BackGroundImg().SetAreaColor(clRed);
+  copy.ScaleY(2).SetCaption("y");
+  EXPECT_EQ(source.Since(), 0);
+  EXPECT_GE(copy.Since(), 4);
+  copy.SetCrossHair(1, source.CrossHair(3));
+  copy.CrossHair(1).SetPosY(4);
+  EXPECT_EQ(source.Since(), 0);
+}
+
 TEST(CrossHairSettings, SettersNotifyAndLayerIsLimited) {
   TCrossHair c;
   int changes = 0;

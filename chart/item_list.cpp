@@ -50,13 +50,20 @@ const TvoChartItem* TVoItemContainer::end() const {
 TvoChartItem& TVoItemContainer::Append(int step) {
   Storage& s = *storage_;
   const bool full = static_cast<int>(s.items.size()) >= s.capacity;
-  s.items.push_back(TvoChartItem{});  // strong guarantee: unchanged on bad_alloc
+  if (full) {
+    // At least the new capacity, and geometric so that long series stay linear.
+    const std::size_t wanted =
+        static_cast<std::size_t>(s.capacity) + static_cast<std::size_t>(step);
+    if (wanted > s.items.capacity()) s.items.reserve(std::max(wanted, 2 * s.items.capacity()));
+  }
+  s.items.emplace_back();  // zeroed; both leave the list unchanged on bad_alloc
   if (full) s.capacity += step;
   return s.items.back();
 }
 
+// The storage is kept: a chart that is cleared is usually filled again at once.
 void TVoItemContainer::Clear() {
-  storage_->items = std::vector<TvoChartItem>();
+  storage_->items.clear();
   storage_->capacity = 0;
 }
 

@@ -13,10 +13,6 @@ namespace zarn {
 
 namespace {
 
-constexpr std::array<TColor, kVorelLayers> kLayerColors = {
-    clBlack,  clMaroon, clGreen, clOlive,  clNavy, clPurple,  clTeal, clGray,
-    clSilver, clRed,    clLime,  clYellow, clBlue, clFuchsia, clAqua, clWhite};
-
 constexpr std::array<const char*, 4> kCursorResources = {"CURHAND", "CURZOOMW", "CURZOOMD",
                                                          "CURZOOMP"};
 
@@ -173,13 +169,7 @@ void TCustomVorel::ApplyDefaults() {
     l.yAxis->SetExternalCanvas(&controlImage_.Canvas(), 0, 0);
     l.xAxis->SetName("VO_FScale_X_" + std::to_string(layer));
     l.yAxis->SetName("VO_FScale_Y_" + std::to_string(layer));
-    const TColor color = kLayerColors[static_cast<std::size_t>(layer - 1)];
-    l.x->SetColorScale(color);
-    l.y->SetColorScale(color);
-    const bool odd = layer % 2 == 1;
-    const int step = (layer - 1) / 2;
-    l.x->StorePlacement(odd ? sctXT : sctXB, step * 30, l.x->VerticalPos());
-    l.y->StorePlacement(odd ? sctYR : sctYL, l.y->HorizontalPos(), step * 50);
+    ApplyLayerDefaults(layer);
   }
 
   SetStandardLayout(vol_X1Bottom_Y1Left);

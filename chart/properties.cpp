@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "chart/zarn_vorel.h"
 
@@ -114,19 +115,25 @@ void PublishScalePropsVert(TPropertyRegistrar<TScalePropsVert>& r) {
   PublishScalePos(r);
 }
 
-std::string TwoDigits(int n) {
-  return (n < 10 ? "0" : "") + std::to_string(n);
+// Built by appending: GCC 12 warns wrongly about operator+ on these strings.
+std::string Numbered(std::string name, int number, std::string_view suffix = {},
+                     bool twoDigits = false) {
+  if (twoDigits && number < 10) name += '0';
+  name += std::to_string(number);
+  name += suffix;
+  return name;
 }
 
 void PublishJointLayers(TPropertyRegistrar<TJointLayers>& r) {
   using J = TJointLayers;
   for (int layer = 1; layer <= kVorelLayers; ++layer) {
-    const std::string name = "L" + TwoDigits(layer);
     r.Int(
-        name + "xControlledBy", [layer](const J& j) { return j.XControlledBy(layer); },
+        Numbered("L", layer, "xControlledBy", true),
+        [layer](const J& j) { return j.XControlledBy(layer); },
         [layer](J& j, int d) { j.SetXControlledBy(layer, d); });
     r.Int(
-        name + "yControlledBy", [layer](const J& j) { return j.YControlledBy(layer); },
+        Numbered("L", layer, "yControlledBy", true),
+        [layer](const J& j) { return j.YControlledBy(layer); },
         [layer](J& j, int d) { j.SetYControlledBy(layer, d); });
   }
 }
@@ -177,15 +184,13 @@ void PublishSubObjects(TPropertyRegistrar<TVorel>& r) {
   r.Object("BackGroundImg", [](V& v) -> TBakGndImg& { return v.BackGroundImg(); });
   r.Object("JointLayers", [](V& v) -> TJointLayers& { return v.JointLayers(); });
   for (int i = 1; i <= kVorelCrossHairs; ++i)
-    r.Object("CrossHair" + std::to_string(i), [i](V& v) -> TCrossHair& { return v.CrossHair(i); });
+    r.Object(Numbered("CrossHair", i), [i](V& v) -> TCrossHair& { return v.CrossHair(i); });
   for (int i = 1; i <= 4; ++i) {
-    r.Object("Scale" + std::to_string(i) + "X",
-             [i](V& v) -> TScalePropsHoriz& { return v.ScaleX(i); });
-    r.Object("Scale" + std::to_string(i) + "Y",
-             [i](V& v) -> TScalePropsVert& { return v.ScaleY(i); });
+    r.Object(Numbered("Scale", i, "X"), [i](V& v) -> TScalePropsHoriz& { return v.ScaleX(i); });
+    r.Object(Numbered("Scale", i, "Y"), [i](V& v) -> TScalePropsVert& { return v.ScaleY(i); });
   }
   for (int i = 1; i <= kVorelTextLabels; ++i)
-    r.Object("TextLabel" + std::to_string(i), [i](V& v) -> TTextLabel& { return v.TextLabel(i); });
+    r.Object(Numbered("TextLabel", i), [i](V& v) -> TTextLabel& { return v.TextLabel(i); });
 }
 
 void PublishAppearance(TPropertyRegistrar<TVorel>& r) {

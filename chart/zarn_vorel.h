@@ -168,7 +168,7 @@ class TVoItemContainer {
   // grows by step. Throws std::bad_alloc leaving entries, count and capacity
   // as they were.
   TvoChartItem& Append(int step);
-  // Count, capacity and storage back to 0.
+  // Count and capacity back to 0; the storage stays for the next entries.
   void Clear();
   // Copies the entries of source and takes the given capacity (at least the count).
   void CopyFrom(const TVoItemContainer& source, int capacity);

@@ -275,6 +275,11 @@ class TWinControl : public TControl {
 
   // The surface a custom control paints into (null for other windowed controls).
   TBitmap* SurfaceBitmap() const { return surface_.get(); }
+  // Set whenever a canvas on the surface is handed out, cleared by the backend
+  // once it showed the surface: it presents only surfaces drawn on meanwhile.
+  bool SurfaceDrawn() const { return surfaceDrawn_; }
+  void MarkSurfaceDrawn() { surfaceDrawn_ = true; }
+  void SurfaceShown() { surfaceDrawn_ = false; }
 
   // The backend's peer (null headless).
   TControlPeer* Peer() const { return peer_.get(); }
@@ -353,6 +358,7 @@ class TWinControl : public TControl {
   std::unique_ptr<TBitmap> surface_;
   bool handleAllocated_ = false;
   bool needsPaint_ = true;
+  bool surfaceDrawn_ = false;
   bool tabStop_ = false;
   bool aligning_ = false;
   int alignDisabled_ = 0;
@@ -368,8 +374,14 @@ class TCustomControl : public TWinControl {
   explicit TCustomControl(TComponent* AOwner);
   std::string_view ClassName() const override { return "TCustomControl"; }
 
-  TCanvas& Canvas() { return SurfaceBitmap()->Canvas(); }
-  TBitmap& Surface() { return *SurfaceBitmap(); }
+  TCanvas& Canvas() {
+    MarkSurfaceDrawn();
+    return SurfaceBitmap()->Canvas();
+  }
+  TBitmap& Surface() {
+    MarkSurfaceDrawn();
+    return *SurfaceBitmap();
+  }
   const TBitmap& Surface() const { return *SurfaceBitmap(); }
 
   void PaintWindow() override;
@@ -391,7 +403,10 @@ class TGraphicControl : public TControl {
   ~TGraphicControl() override;
   std::string_view ClassName() const override { return "TGraphicControl"; }
 
-  TCanvas& Canvas() { return *canvas_; }
+  TCanvas& Canvas() {
+    if (Parent()) Parent()->MarkSurfaceDrawn();
+    return *canvas_;
+  }
   void Invalidate() override;
   void Repaint() override;
   // Points the canvas at the parent's surface and this control's place on it.

@@ -105,7 +105,8 @@ bool IsInputEvent(QEvent::Type type) {
 
 namespace {
 void UpdateSurfaces(QWidget* w) {
-  if (dynamic_cast<TSurfaceWidget*>(w)) w->update();
+  if (auto* face = dynamic_cast<TSurfaceWidget*>(w))
+    if (face->Control() && face->Control()->SurfaceDrawn()) w->update();
   for (QObject* o : w->children())
     if (o->isWidgetType()) UpdateSurfaces(static_cast<QWidget*>(o));
 }

@@ -90,7 +90,8 @@ TQtServices* CurrentServices();
 
 // Controls may paint their surfaces (or their parent's) directly from any
 // event handler without asking for a paint. After every input event handed
-// to the neutral side, the surfaces of that window are shown again.
+// to the neutral side, the surfaces of that window drawn on since they were
+// last shown are shown again.
 bool IsInputEvent(QEvent::Type type);
 void RefreshSurfaces(QWidget* inWindow);
 

@@ -129,6 +129,8 @@ void TSurfaceWidget::paintEvent(QPaintEvent* e) {
     p.fillRect(area, ToQColor(control_->Color()));
   }
   if (frameShape() != QFrame::NoFrame) drawFrame(&p);
+  // A partial paint leaves the rest of a direct drawing still to show.
+  if (e->region().rectCount() == 1 && area.contains(rect())) control_->SurfaceShown();
 }
 
 void TSurfaceWidget::mousePressEvent(QMouseEvent* e) {

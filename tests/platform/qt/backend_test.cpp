@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
+#include <map>
 #include <memory>
 
 #include "platform/qt/qt_internal.h"
@@ -233,6 +234,50 @@ TEST_F(QtBackend, SurfacesPaintedDirectlyInAHandlerReachTheScreen) {
   QTest::keyClick(sb, Qt::Key_Right);
   QApplication::processEvents();
   EXPECT_EQ(onScreen(250, 55), 0x000000u);
+}
+
+// Counts the paint events of the widgets it watches.
+class TPaintCounter : public QObject {
+ public:
+  void Watch(QWidget* w) {
+    w->installEventFilter(this);
+    Paints[w] = 0;
+  }
+  std::map<QObject*, int> Paints;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++Paints[watched];
+    return false;
+  }
+};
+
+TEST_F(QtBackend, AMouseMoveShowsAgainOnlyTheSurfacesDrawnOn) {
+  Show();
+  QWidget* pattern = WidgetNamed("Pattern1");
+  QWidget* panel = WidgetNamed("Panel1");
+  TPaintCounter counter;
+  for (QWidget* w : {pattern, panel, Window()})
+    counter.Watch(w);
+  auto move = [pattern](int x) {
+    const QPointF p(x, 20);
+    QMouseEvent e(QEvent::MouseMove, p, pattern->mapToGlobal(p), Qt::NoButton, Qt::NoButton, {});
+    QApplication::sendEvent(pattern, &e);
+    QApplication::processEvents();
+  };
+  move(10);
+  EXPECT_EQ(counter.Paints, (std::map<QObject*, int>{{pattern, 0}, {panel, 0}, {Window(), 0}}));
+
+  // A handler drawing straight on the control's surface, as a rubber band does.
+  Pattern().OnMouseMove = [this](TObject*, TShiftState, int x, int y) {
+    Pattern().Canvas().Brush().SetColor(clBlack);
+    Pattern().Canvas().FillRect(Rect(x, y, x + 4, y + 4));
+  };
+  move(20);
+  EXPECT_EQ(counter.Paints[pattern], 1);
+  EXPECT_EQ(counter.Paints[panel], 0);
+  const QImage shot = pattern->grab().toImage();
+  EXPECT_EQ(shot.pixel(21, 21) & 0xFFFFFF, 0x000000u);
 }
 
 TEST_F(QtBackend, ButtonShowsItsGlyphAndClicks) {

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "platform/control.h"
 #include "platform/layout_internal.h"
@@ -61,7 +62,20 @@ Json ScalarJson(const TPropInfo& p, const TPropValue& v) {
   }
 }
 
-bool LeftOut(const TPropInfo& p, const TPropValue& v) {
+// Doubles by their bits, so that -0 and NaN survive the round trip too.
+bool SameValue(const TPropValue& a, const TPropValue& b) {
+  if (std::holds_alternative<double>(a) && std::holds_alternative<double>(b)) {
+    const double x = std::get<double>(a);
+    const double y = std::get<double>(b);
+    if (std::isnan(x) || std::isnan(y)) return std::isnan(x) && std::isnan(y);
+    return x == y && std::signbit(x) == std::signbit(y);
+  }
+  return a == b;
+}
+
+// created: the object in its creation state, when its owner names one.
+bool LeftOut(const TPropInfo& p, const TPropValue& v, const TPersistent* created) {
+  if (created) return SameValue(p.Get(*created), v);
   if (p.DefaultValue) return *p.DefaultValue == v;
   // Without a declared default, reals and strings are written when they are
   // not 0 or empty; ordinal values are always written.
@@ -75,7 +89,7 @@ class Storer {
   explicit Storer(const TComponent& root) : root_(root) {}
 
   Json Object(const TComponent& comp, const TPersistent& obj, const TClassInfo& info,
-              const std::string& prefix, int depth) const {
+              const std::string& prefix, int depth, const TPersistent* created) const {
     Json out = Json::object();
     if (depth > layout::kMaxDepth) return out;
     for (const TPropInfo* p : info.Properties()) {
@@ -84,10 +98,7 @@ class Storer {
       auto& mutableObj = const_cast<TPersistent&>(obj);  // sub-object access only reads
       switch (p->Kind) {
         case pkObject: {
-          const TPersistent& sub = p->Object(mutableObj);
-          const TClassInfo* subInfo = Classes().ClassOf(sub);
-          if (!subInfo) break;
-          Json nested = Object(comp, sub, *subInfo, path, depth + 1);
+          Json nested = SubObject(comp, *p, obj, path, depth, created);
           if (!nested.empty()) out[p->Name] = std::move(nested);
           break;
         }
@@ -108,12 +119,31 @@ class Storer {
         }
         default: {
           const TPropValue v = p->Get(obj);
-          if (!LeftOut(*p, v)) out[p->Name] = ScalarJson(*p, v);
+          if (!LeftOut(*p, v, created)) out[p->Name] = ScalarJson(*p, v);
           break;
         }
       }
     }
     return out;
+  }
+
+  // A sub-object compares with its counterpart in the owner's creation state,
+  // or else with the state its property's CreatedAs builds.
+  Json SubObject(const TComponent& comp, const TPropInfo& p, const TPersistent& owner,
+                 const std::string& path, int depth, const TPersistent* ownerCreated) const {
+    const TPersistent& sub = p.Object(const_cast<TPersistent&>(owner));
+    const TClassInfo* info = Classes().ClassOf(sub);
+    if (!info) return Json::object();
+    std::unique_ptr<TPersistent> made;
+    const TPersistent* created = nullptr;
+    if (ownerCreated) {
+      created = &p.Object(const_cast<TPersistent&>(*ownerCreated));
+    } else if (p.CreationState) {
+      made = p.CreationState(owner);
+      created = made.get();
+    }
+    if (created && !info->IsInstance(*created)) created = nullptr;
+    return Object(comp, sub, *info, path, depth + 1, created);
   }
 
   Json Entry(const TComponent& comp, bool isRoot) const {
@@ -129,7 +159,7 @@ class Storer {
         if (const TWinControl* parent = control->Parent())
           if (parent == &root_ || (parent->Owner() == &root_ && !parent->Name().empty()))
             e["Parent"] = parent->Name();
-    Json props = Object(comp, comp, *info, "", 0);
+    Json props = Object(comp, comp, *info, "", 0, nullptr);
     if (!props.empty()) e["Properties"] = std::move(props);
     return e;
   }

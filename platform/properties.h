@@ -11,6 +11,25 @@
 //     r.Event("OnBeforeDisplay", &TNimbic::OnBeforeDisplay);
 //   }
 //   RegisterClass<TNimbic, TGraphicControl>("TNimbic", &TNimbic::Publish);
+//
+// Storing a layout leaves out every value its object had when created, so that
+// loading the layout onto a new object gives back the same values. A scalar's
+// creation value is its declared Default (reals and strings without one: 0 and
+// empty). A sub-object whose owner creates it unlike its own class does (by
+// index, by owner) names its creation state with CreatedAs: a factory given the
+// owner that returns the sub-object as the owner's constructor leaves it. Each
+// of its properties, and of its nested sub-objects, is then stored only when it
+// differs from that object's value; declared defaults do not apply below it.
+// A factory that captures an index serves sub-objects created by number. It
+// builds what the owner's constructor builds, whatever the owner's state now.
+//
+//   for (int i = 1; i <= 4; ++i)
+//     r.Object("CrossHair" + std::to_string(i), [i](V& v) -> auto& { return v.CrossHair(i); })
+//         .CreatedAs([i](const TPersistent& /*owner*/) {
+//           auto made = std::make_unique<TCrossHair>();
+//           ResetCrossHair(*made, i);  // as the chart's constructor does
+//           return made;
+//         });
 
 #include <any>
 #include <cstdint>
@@ -91,6 +110,8 @@ struct TPropInfo {
   std::function<TPropValue(const TPersistent&)> Get;
   std::function<void(TPersistent&, const TPropValue&)> Set;
   std::function<TPersistent&(TPersistent&)> Object;  // pkObject, pkBitmap
+  // pkObject: builds the sub-object in its creation state, given its owner.
+  std::function<std::unique_ptr<TPersistent>(const TPersistent&)> CreationState;
   std::function<TComponent*(const TPersistent&)> GetComponent;
   // Throws EZarnError when the component is not of the property's class.
   std::function<void(TPersistent&, TComponent*)> SetComponent;
@@ -109,6 +130,10 @@ struct TPropInfo {
   }
   TPropInfo& StoredWhen(std::function<bool(const TPersistent&)> predicate) {
     StoredIf = std::move(predicate);
+    return *this;
+  }
+  TPropInfo& CreatedAs(std::function<std::unique_ptr<TPersistent>(const TPersistent&)> make) {
+    CreationState = std::move(make);
     return *this;
   }
 };

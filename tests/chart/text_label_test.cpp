@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 
@@ -78,6 +79,78 @@ TEST_F(TextLabelLayout, StoringLeavesOutDefaultsAndReloadsTheSameValues) {
   EXPECT_EQ(l.Caption(), "Peak");
   EXPECT_EQ(l.Mode(), tlBox);
   EXPECT_EQ(l.PosX(), 4.25);
+}
+
+// Labels created hidden, as the chart creates its own, and published with
+// that creation state.
+class TChartLabels : public TComponent {
+ public:
+  explicit TChartLabels(TComponent* owner) : TComponent(owner) {
+    for (TTextLabel& label : labels_)
+      Hide(label);
+  }
+  std::string_view ClassName() const override { return "TChartLabels"; }
+  TTextLabel& Label(int n) { return labels_[n - 1]; }
+  static void Hide(TTextLabel& label) {
+    label.SetPosX(0);
+    label.SetPosY(0);
+    label.SetAttachToData(tlamBoth);
+    label.SetShadowDx(3);
+    label.SetShadowDy(3);
+    label.SetVisible(false);
+    label.SetMode(tlOff);
+  }
+
+  static void Publish(TPropertyRegistrar<TChartLabels>& r) {
+    for (int n = 1; n <= 3; ++n)
+      r.Object("TextLabel" + std::to_string(n), [n](TChartLabels& c) -> TTextLabel& {
+         return c.Label(n);
+       }).CreatedAs([](const TPersistent&) {
+        auto label = std::make_unique<TTextLabel>();
+        Hide(*label);
+        return label;
+      });
+  }
+
+ private:
+  TTextLabel labels_[3];
+};
+
+TEST(ChartTextLabelLayout, RoundTripKeepsEverySwitchedOnValueAndStoresNothingUntouched) {
+  RegisterTextLabel();
+  RegisterClass<TChartLabels>("TChartLabels", &TChartLabels::Publish);
+  TChartLabels chart(nullptr);
+  chart.SetName("C");
+  // Mode, Visible, PosX, PosY, AttachToData and ShadowDx go back to the label
+  // class's own declared defaults, away from the chart's creation values.
+  TTextLabel& on = chart.Label(2);
+  on.SetMode(tlsimple);
+  on.SetVisible(true);
+  on.SetPosX(100.0);
+  on.SetPosY(10.0);
+  on.SetCaption("hello");
+  on.SetAttachToData(tlamNone);
+  on.SetShadowDx(0);
+  on.Font().SetHeight(-20);
+  chart.Label(3).SetPosX(-0.0);
+
+  const std::string stored = StoreLayout(chart);
+  EXPECT_EQ(stored.find("TextLabel1"), std::string::npos) << stored;
+  auto again = CreateFromLayout(stored);
+  auto& loaded = dynamic_cast<TChartLabels&>(*again);
+  const TTextLabel& l = loaded.Label(2);
+  EXPECT_EQ(l.Mode(), tlsimple);
+  EXPECT_TRUE(l.Visible());
+  EXPECT_EQ(l.PosX(), 100.0);
+  EXPECT_EQ(l.PosY(), 10.0);
+  EXPECT_EQ(l.Caption(), "hello");
+  EXPECT_EQ(l.AttachToData(), tlamNone);
+  EXPECT_EQ(l.ShadowDx(), 0);
+  EXPECT_EQ(l.ShadowDy(), 3);
+  EXPECT_EQ(l.Font().Height(), -20);
+  EXPECT_TRUE(std::signbit(loaded.Label(3).PosX()));
+  EXPECT_EQ(loaded.Label(1).Mode(), tlOff);
+  EXPECT_EQ(StoreLayout(loaded), stored);
 }
 
 TEST_F(TextLabelLayout, UnknownModeNameIsAnErrorNamingThePath) {

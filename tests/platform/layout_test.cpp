@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "test_classes.h"
@@ -213,6 +214,61 @@ TEST_F(Layout, StoreLeavesOutDefaultsAndReloadsToTheSameValues) {
   EXPECT_EQ(w.Picture().ScanLine(0)[1], RGB(0x12, 0x34, 0x56));
   EXPECT_TRUE(w.OnPing);
   EXPECT_EQ(w.Parent()->Name(), "Panel1");
+}
+
+// Owns settings created by number (Low = 10 n, High = 10 n + 1, font height
+// -n), unlike a settings object's own creation state.
+class TNumbered : public TComponent {
+ public:
+  explicit TNumbered(TComponent* owner) : TComponent(owner) {
+    for (int n = 1; n <= 3; ++n)
+      Created(n, Settings(n));
+  }
+  std::string_view ClassName() const override { return "TNumbered"; }
+  test::TTestSettings& Settings(int n) { return settings_[n - 1]; }
+
+  static void Created(int n, test::TTestSettings& s) {
+    s.SetHigh(10.0 * n + 1);
+    s.SetLow(10.0 * n);
+    s.Font().SetHeight(-n);
+  }
+  static std::unique_ptr<test::TTestSettings> NewSettings(int n) {
+    auto s = std::make_unique<test::TTestSettings>();
+    Created(n, *s);
+    return s;
+  }
+
+ private:
+  test::TTestSettings settings_[3];
+};
+
+TEST_F(Layout, SubObjectsCreatedByNumberStoreWhatDiffersFromTheirOwnCreation) {
+  RegisterClass<TNumbered>("TNumbered", [](TPropertyRegistrar<TNumbered>& r) {
+    auto get = [](int n) {
+      return [n](TNumbered& o) -> test::TTestSettings& { return o.Settings(n); };
+    };
+    r.Object("S1", get(1)).CreatedAs([](const TPersistent&) { return TNumbered::NewSettings(1); });
+    r.Object("S2", get(2)).CreatedAs([](const TPersistent&) { return TNumbered::NewSettings(2); });
+    // A factory of another class is no creation state: declared defaults apply.
+    r.Object("S3", get(3)).CreatedAs([](const TPersistent&) { return std::make_unique<TFont>(); });
+  });
+  TNumbered owner(nullptr);
+  owner.SetName("N");
+  owner.Settings(2).SetLow(0.0);   // the real 0 that goes unwritten without a creation state
+  owner.Settings(2).SetHigh(1.0);  // equal to the declared default
+  owner.Settings(2).Font().SetHeight(-1);
+
+  const std::string stored = StoreLayout(owner);
+  EXPECT_EQ(stored.find("\"S1\""), std::string::npos) << stored;
+  EXPECT_NE(stored.find("\"S3\""), std::string::npos);
+  auto copy = CreateFromLayout(stored);
+  auto& c = dynamic_cast<TNumbered&>(*copy);
+  EXPECT_EQ(c.Settings(1).Low(), 10.0);
+  EXPECT_EQ(c.Settings(2).Low(), 0.0);
+  EXPECT_EQ(c.Settings(2).High(), 1.0);
+  EXPECT_EQ(c.Settings(2).Font().Height(), -1);
+  EXPECT_EQ(c.Settings(3).High(), 31.0);
+  EXPECT_EQ(StoreLayout(c), stored);
 }
 
 TEST_F(Layout, NonFiniteRealsAndLargePalettesRoundTrip) {

@@ -1,11 +1,142 @@
 #pragma once
 // The chart's mouse state: drags, rectangles, the recorded trace and the
-// double-click swallow flag.
+// double-click swallow flag, and the small geometry the mouse handling shares.
+
+#include <array>
+#include <cstdint>
+#include <vector>
 
 #include "chart/zarn_vorel.h"
 
 namespace zarn::vorel_detail {
 
-struct TMouseState {};
+struct TTracePoint {
+  double X = 0;  // world units of the active layer
+  double Y = 0;
+  TColor Color = clWhite;
+  bool EndOfStroke = false;
+  bool Invert = false;
+};
+
+// The ranges of one layer when a pan or zoom drag started.
+struct TLayerDragStart {
+  double XLow = 0, XHigh = 1, YLow = 0, YHigh = 1;
+};
+
+// What a rectangle drag draws, fixed at the press so that the figure is
+// erased with exactly the strokes that drew it.
+enum class TFigureKind : std::uint8_t { Line, Rectangle, Square };
+
+struct TMouseState {
+  int caughtCrossHair = 0;  // 0: none
+  int caughtLabel = 1;
+  bool dragActive = false;
+  TPoint dragStart{};
+  std::array<TLayerDragStart, kVorelLayers + 1> layerStart{};
+  TPoint lastPixel{};
+
+  bool rectStarted = false;
+  bool figureShown = false;  // the exclusive-or figure is on the surface now
+  TMouseActMode rectMode = maNone;
+  TFigureKind figure = TFigureKind::Line;
+  TPoint rectStart{};
+  TPoint rectCorner{};
+
+  std::vector<TTracePoint> trace;
+
+  // A drag in an axis band, caught by the press (layer 0: none).
+  int bandLayer = 0;
+  bool bandXAxis = false;
+  TPoint bandStart{};
+  double bandLow0 = 0, bandHigh0 = 1;
+
+  bool swallow = false;
+  bool inMouseMove = false;
+  bool cursorSet = false;  // the chart made the screen cursor something other than the default
+};
+
+// Inside the plotting area, edges included.
+bool InPlotArea(const TCustomVorel& chart, int X, int Y);
+// The point moved to the nearest pixel of the plotting area.
+TPoint ClampToPlotArea(const TCustomVorel& chart, int X, int Y);
+
+// Sets the chart's PaintHold for a multi-step change; Release restores it
+// (which paints when that clears it). Unwinding restores it too, quietly.
+class TPaintHoldScope {
+ public:
+  explicit TPaintHoldScope(TCustomVorel& chart);
+  ~TPaintHoldScope();
+  TPaintHoldScope(const TPaintHoldScope&) = delete;
+  TPaintHoldScope& operator=(const TPaintHoldScope&) = delete;
+  void Release();
+
+ private:
+  TCustomVorel& chart_;
+  bool old_;
+  bool released_ = false;
+};
+
+// Keeps a canvas's pen and brush style as they were; in between the pen is
+// solid and one pixel wide.
+class TPenKeeper {
+ public:
+  explicit TPenKeeper(TCanvas& c)
+      : c_(c),
+        color_(c.Pen().Color()),
+        width_(c.Pen().Width()),
+        style_(c.Pen().Style()),
+        mode_(c.Pen().Mode()),
+        brush_(c.Brush().Style()) {
+    c.Pen().SetWidth(1);
+    c.Pen().SetStyle(psSolid);
+  }
+  ~TPenKeeper() {
+    c_.Pen().SetColor(color_);
+    c_.Pen().SetWidth(width_);
+    c_.Pen().SetStyle(style_);
+    c_.Pen().SetMode(mode_);
+    c_.Brush().SetStyle(brush_);
+  }
+  TPenKeeper(const TPenKeeper&) = delete;
+  TPenKeeper& operator=(const TPenKeeper&) = delete;
+
+ private:
+  TCanvas& c_;
+  TColor color_;
+  int width_;
+  TPenStyle style_;
+  TPenMode mode_;
+  TBrushStyle brush_;
+};
+
+int SaturateToInt(std::int64_t v);
+// Whether a paint could be seen by a handler (render events, a background
+// file, charts sharing the data) before the next one replaces its picture.
+bool PaintObservable(const TCustomVorel& chart);
+
+// Applies a layer's new ranges in one step (SetJointRange under PaintHold,
+// which paints when released), then fires OnZoomPan.
+void ApplyLayerRanges(TCustomVorel& chart, int layer, double xLow, double yLow, double xHigh,
+                      double yHigh);
+// The drag's start pixel and every layer's ranges.
+void RecordDragStart(const TCustomVorel& chart, TMouseState& m, int X, int Y);
+// One move of maPan, maPanHoriz, maPanVert, maPanGrid or maZoomDrag.
+void PanOrZoomStep(TCustomVorel& chart, TMouseState& m, TMouseActMode mode, int X, int Y);
+
+// The axis band at a pixel: y axes of layers 1 .. 16 first, then x axes.
+bool HitAxisBand(const TCustomVorel& chart, int X, int Y, int& layer, bool& xAxis);
+// A left press in a band hands the drag to that axis.
+void CatchAxisBand(const TCustomVorel& chart, TMouseState& m, int X, int Y);
+void DragAxisBand(TCustomVorel& chart, TMouseState& m, int X, int Y);
+
+// Rectangle drags (rubber band, zoom windows, selection).
+void StartFigure(TCustomVorel& chart, TMouseState& m, int X, int Y);
+void MoveFigure(TCustomVorel& chart, TMouseState& m, int X, int Y);
+void FinishFigure(TCustomVorel& chart, TMouseState& m);
+void CancelFigure(TCustomVorel& chart, TMouseState& m);
+
+// The mouse trace.
+void AppendTracePoint(TCustomVorel& chart, TMouseState& m, int X, int Y);
+void EndTraceStroke(TMouseState& m);
 
 }  // namespace zarn::vorel_detail

@@ -682,15 +682,12 @@ class TCustomVorel : public TCustomControl {
   void DispatchMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void DispatchMouseMove(TShiftState Shift, int X, int Y) override;
   void DispatchDblClick(TShiftState Shift, int X, int Y) override;
-  void DispatchMouseEnter() override;
   void DispatchMouseLeave() override;
   // Arrow keys and Tab reach the chart's key events.
   int DlgCode() override;
 
   // --- Events
   TMouseMoveInChartEvent OnMouseMoveInChart;
-  TNotifyEvent OnMouseEnter;
-  TNotifyEvent OnMouseLeave;
   TZoomPanEvent OnZoomPan;
   TSelectRectEvent OnSelectRect;
   TSelectRectEvent OnRubberBand;
@@ -714,10 +711,7 @@ class TCustomVorel : public TCustomControl {
  protected:
   void Loaded() override;
   void CreateWnd() override;
-  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
-  void DblClick() override;
 
   // Paint when AutoRedraw is on or the chart is being designed (rule R).
   void RedrawIfAuto();

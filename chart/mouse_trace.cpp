@@ -1,0 +1,86 @@
+// The freehand mouse trace: recording while the button is held, and its
+// strokes in every paint.
+
+#include <cmath>
+
+#include "chart/mouse_state.h"
+#include "chart/zarn_vorel.h"
+
+namespace zarn {
+
+namespace {
+
+// One stroke segment with the pen of its end point; the pen's other
+// attributes are the caller's to keep.
+void TraceSegment(TCanvas& c, TPoint from, TPoint to, TColor color, bool invert) {
+  TPen& pen = c.Pen();
+  pen.SetColor(color);
+  pen.SetMode(invert ? pmXor : pmCopy);
+  c.MoveTo(from.X, from.Y);
+  c.LineTo(to.X, to.Y);
+  pen.SetMode(pmCopy);
+}
+
+TPoint TracePixel(const TCustomVorel& chart, const vorel_detail::TTracePoint& p) {
+  int x = 0, y = 0;
+  chart.WorldToPixel(chart.ActiveLayer(), p.X, p.Y, x, y);
+  return Point(x, y);
+}
+
+}  // namespace
+
+int TCustomVorel::MouseTraceCount() const {
+  return static_cast<int>(mouse_->trace.size());
+}
+
+void TCustomVorel::ClearMouseTrace() {
+  mouse_->trace.clear();
+}
+
+void TCustomVorel::DrawMouseTrace(TBitmap& Image, int OffsetX, int OffsetY) {
+  const auto& trace = mouse_->trace;
+  if (trace.empty()) return;
+  TCanvas& c = Image.Canvas();
+  vorel_detail::TPenKeeper keep(c);
+  const int dx = OffsetX - MarginLeft();
+  const int dy = OffsetY - MarginTop();
+  TPoint from = TracePixel(*this, trace.front());
+  for (std::size_t k = 1; k < trace.size(); ++k) {
+    const TPoint to = TracePixel(*this, trace[k]);
+    if (!trace[k - 1].EndOfStroke)
+      TraceSegment(c, Point(from.X + dx, from.Y + dy), Point(to.X + dx, to.Y + dy), trace[k].Color,
+                   trace[k].Invert);
+    from = to;
+  }
+}
+
+namespace vorel_detail {
+
+void AppendTracePoint(TCustomVorel& chart, TMouseState& m, int X, int Y) {
+  if (m.trace.size() >= static_cast<std::size_t>(kMaxMouseTrace)) return;
+  const TPoint p = ClampToPlotArea(chart, X, Y);
+  TTracePoint point;
+  chart.PixelToWorld(chart.ActiveLayer(), p.X, p.Y, point.X, point.Y);
+  // An area without extent has no world position to record.
+  if (!std::isfinite(point.X) || !std::isfinite(point.Y)) return;
+  point.Color = chart.MouseTraceColor();
+  point.Invert = chart.MouseTraceInvert();
+  // The whole buffer at once, so that recording allocates nothing per move.
+  if (m.trace.capacity() == 0) m.trace.reserve(static_cast<std::size_t>(kMaxMouseTrace));
+  const bool joins = !m.trace.empty() && !m.trace.back().EndOfStroke;
+  const TPoint from = joins ? TracePixel(chart, m.trace.back()) : p;
+  m.trace.push_back(point);
+  TBitmap* surface = chart.SurfaceBitmap();
+  if (!joins || surface == nullptr) return;
+  TCanvas& c = surface->Canvas();
+  TPenKeeper keep(c);
+  TraceSegment(c, from, p, point.Color, point.Invert);
+}
+
+void EndTraceStroke(TMouseState& m) {
+  if (!m.trace.empty()) m.trace.back().EndOfStroke = true;
+}
+
+}  // namespace vorel_detail
+
+}  // namespace zarn

@@ -1,4 +1,4 @@
-// Stand-ins for drawing and mouse functions the item commands call, so that
+// Stand-ins for drawing functions the item commands call, so that
 // the chart links until that code lands; those changes delete this file.
 
 #include "chart/zarn_vorel.h"
@@ -6,6 +6,5 @@
 namespace zarn {
 
 void TCustomVorel::PresentImage(int /*X*/, int /*Y*/, TCanvas& /*Target*/, TBitmap& /*Image*/) {}
-void TCustomVorel::ClearMouseTrace() {}
 
 }  // namespace zarn

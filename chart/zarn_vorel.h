@@ -841,7 +841,7 @@ class TCustomVorel : public TCustomControl {
   double panGridOffsY_ = 0;
   double lastMouseWorldX_ = 0;
   double lastMouseWorldY_ = 0;
-  std::array<bool, kVorelLayers + 1> mouseLayers_{};
+  std::array<bool, kVorelLayers + 1> mouseLayers_{false, true};  // [0] unused; layer 1 on
   std::unique_ptr<vorel_detail::TMouseState> mouse_;
 };
 

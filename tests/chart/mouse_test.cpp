@@ -68,6 +68,8 @@ struct CrossHairDrag : ChartMouse {
     chart.SetMouseAction(maDragCrossH);
     chart.CrossHair1().SetMode(chVert);
     chart.CrossHair1().SetPosX(100);
+    for (int i = 2; i <= 4; ++i)
+      chart.CrossHair(i).SetLayer(1);
     chart.OnBeforeCrossHairMove = [this](TObject*, TCrossHair* h, int dx, int dy, bool& allow) {
       asked.push_back(h);
       lastDx = dx;
@@ -355,11 +357,20 @@ TEST_F(ChartMouse, LabelDragMovesTheNearestVisibleLabel) {
     chart.TextLabel(i).SetMode(tlBox);
     chart.TextLabel(i).SetVisible(true);
   }
+  chart.TextLabel(3).SetAttachToData(tlamNone);
   chart.TextLabel(3).SetPosX(200);
   chart.TextLabel(3).SetPosY(100);
   chart.TextLabel(5).SetPosX(100);
   chart.TextLabel(5).SetPosY(100);
   chart.TextLabel(5).SetAttachToData(tlamBoth);  // anchor pixel (150, 160)
+  // A drag started in another mode moves label 1.
+  chart.SetMouseAction(maPan);
+  Press(300, 200);
+  Move(300, 200);
+  chart.SetMouseAction(maDragLabel);
+  Move(310, 210);
+  Release(310, 210);
+  EXPECT_DOUBLE_EQ(chart.TextLabel(1).PosX(), 260);
   std::vector<TTextLabel*> moved;
   chart.OnTextLabelMove = [&](TObject*, TTextLabel* l) { moved.push_back(l); };
   chart.SetMouseAction(maDragLabel);
@@ -370,13 +381,6 @@ TEST_F(ChartMouse, LabelDragMovesTheNearestVisibleLabel) {
   EXPECT_DOUBLE_EQ(chart.TextLabel(3).PosX(), 250);
   EXPECT_DOUBLE_EQ(chart.TextLabel(3).PosY(), 150);
   EXPECT_EQ(moved, (std::vector<TTextLabel*>{&chart.TextLabel(5), &chart.TextLabel(3)}));
-  // A drag started in another mode moves label 1.
-  chart.SetMouseAction(maPan);
-  Press(300, 200);
-  Move(300, 200);
-  chart.SetMouseAction(maDragLabel);
-  Move(310, 210);
-  EXPECT_DOUBLE_EQ(chart.TextLabel(1).PosX(), 310);
 }
 
 }  // namespace

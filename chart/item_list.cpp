@@ -119,7 +119,7 @@ void TCustomVorel::ShowItems() {
     HandOnDataList();
     if (!autoRedraw_) {
       Paint();
-    } else if (!paintHold_ && SurfaceBitmap()) {
+    } else if (!paintHold_) {
       // Only the plotting area changes: frame, caption and axes stay on screen.
       DrawChartBackground(plotImage_.Canvas(), 0, 0, plotImage_.Width(), plotImage_.Height());
       RenderDataToImage(plotImage_, 0, 0, false, false);

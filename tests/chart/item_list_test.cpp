@@ -9,20 +9,50 @@
 namespace {
 // Armed, the next allocation of the program fails.
 bool failNextAllocation = false;
-}  // namespace
 
-void* operator new(std::size_t size) {
+void* Allocate(std::size_t size) {
   if (failNextAllocation) {
     failNextAllocation = false;
-    throw std::bad_alloc();
+    return nullptr;
   }
-  if (void* p = std::malloc(size ? size : 1)) return p;
+  return std::malloc(size ? size : 1);
+}
+void* AllocateOrThrow(std::size_t size) {
+  if (void* p = Allocate(size)) return p;
   throw std::bad_alloc();
+}
+}  // namespace
+
+// Every form that could pair with another is replaced, so that sanitizers see
+// one allocator.
+void* operator new(std::size_t size) {
+  return AllocateOrThrow(size);
+}
+void* operator new[](std::size_t size) {
+  return AllocateOrThrow(size);
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  return Allocate(size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+  return Allocate(size);
 }
 void operator delete(void* p) noexcept {
   std::free(p);
 }
+void operator delete[](void* p) noexcept {
+  std::free(p);
+}
 void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept {
   std::free(p);
 }
 
@@ -88,7 +118,8 @@ TEST(VorelItems, CommandsCopyTheAttributesOfTheirTime) {
 TEST(VorelItems, OutOfMemoryLeavesTheListAsItWas) {
   TVorel chart(nullptr);
   chart.SetAllocSize(1);
-  for (int i = 0; i < 100; ++i) chart.LineToPoint(i, i);
+  for (int i = 0; i < 100; ++i)
+    chart.LineToPoint(i, i);
   bool threw = false;
   // The storage grows now and then; sooner or later an append must allocate.
   for (int i = 100; i < 5000 && !threw; ++i) {

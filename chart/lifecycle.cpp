@@ -4,6 +4,7 @@
 #include <new>
 #include <string>
 
+#include "chart/model_internal.h"
 #include "chart/mouse_state.h"
 #include "chart/render_state.h"
 #include "chart/zarn_vorel.h"
@@ -15,6 +16,18 @@ namespace {
 
 constexpr std::array<const char*, 4> kCursorResources = {"CURHAND", "CURZOOMW", "CURZOOMD",
                                                          "CURZOOMP"};
+
+void PrepareAxis(TScale& axis, TColor background, int width, int height) {
+  axis.ResetToDefaults();
+  axis.SetTransparent(true);
+  axis.SetColorBackGnd(background);
+  axis.SetFrameStyle(fsNone);
+  axis.SetBounds(0, 0, width, height);
+}
+
+}  // namespace
+
+namespace vorel_detail {
 
 void ResetTextLabel(TTextLabel& label, const TFont& font) {
   label.SetPosX(0);
@@ -45,15 +58,7 @@ void ResetCrossHair(TCrossHair& crossHair, int number) {
   crossHair.SetLineWid(1);
 }
 
-void PrepareAxis(TScale& axis, TColor background, int width, int height) {
-  axis.ResetToDefaults();
-  axis.SetTransparent(true);
-  axis.SetColorBackGnd(background);
-  axis.SetFrameStyle(fsNone);
-  axis.SetBounds(0, 0, width, height);
-}
-
-}  // namespace
+}  // namespace vorel_detail
 
 TCustomVorel::TCustomVorel(TComponent* AOwner)
     : TCustomControl(AOwner),
@@ -134,9 +139,9 @@ void TCustomVorel::ApplyDefaults() {
   captionAnchorVert_ = cavChartTop;
 
   for (int i = 1; i <= kVorelCrossHairs; ++i)
-    ResetCrossHair(CrossHair(i), i);
+    vorel_detail::ResetCrossHair(CrossHair(i), i);
   for (int i = 1; i <= kVorelTextLabels; ++i)
-    ResetTextLabel(TextLabel(i), Font());
+    vorel_detail::ResetTextLabel(TextLabel(i), Font());
   backGroundImg_.DropName();
 
   isometric_ = false;

@@ -1,9 +1,11 @@
 // The chart's published properties and events, by which a stored layout sets it up.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "chart/model_internal.h"
 #include "chart/zarn_vorel.h"
 
 namespace zarn {
@@ -183,14 +185,27 @@ void PublishSubObjects(TPropertyRegistrar<TVorel>& r) {
   using V = TVorel;
   r.Object("BackGroundImg", [](V& v) -> TBakGndImg& { return v.BackGroundImg(); });
   r.Object("JointLayers", [](V& v) -> TJointLayers& { return v.JointLayers(); });
+  // Crosshairs and labels are created unlike their classes: stored against that.
   for (int i = 1; i <= kVorelCrossHairs; ++i)
-    r.Object(Numbered("CrossHair", i), [i](V& v) -> TCrossHair& { return v.CrossHair(i); });
+    r.Object(Numbered("CrossHair", i), [i](V& v) -> TCrossHair& {
+       return v.CrossHair(i);
+     }).CreatedAs([i](const TPersistent&) {
+      auto made = std::make_unique<TCrossHair>();
+      vorel_detail::ResetCrossHair(*made, i);
+      return made;
+    });
   for (int i = 1; i <= 4; ++i) {
     r.Object(Numbered("Scale", i, "X"), [i](V& v) -> TScalePropsHoriz& { return v.ScaleX(i); });
     r.Object(Numbered("Scale", i, "Y"), [i](V& v) -> TScalePropsVert& { return v.ScaleY(i); });
   }
   for (int i = 1; i <= kVorelTextLabels; ++i)
-    r.Object(Numbered("TextLabel", i), [i](V& v) -> TTextLabel& { return v.TextLabel(i); });
+    r.Object(Numbered("TextLabel", i), [i](V& v) -> TTextLabel& {
+       return v.TextLabel(i);
+     }).CreatedAs([](const TPersistent&) {
+      auto made = std::make_unique<TTextLabel>();
+      vorel_detail::ResetTextLabel(*made, TFont());  // a new chart's font
+      return made;
+    });
 }
 
 void PublishAppearance(TPropertyRegistrar<TVorel>& r) {

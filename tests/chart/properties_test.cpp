@@ -209,13 +209,19 @@ TEST_F(VorelLayout, StoringAndLoadingKeepsEveryValue) {
   v.ScaleY(2).SetCaption("y2");
   v.CrossHair3().SetLayer(1);
   v.CrossHair3().SetMode(chBoth);
+  v.CrossHair4().SetLayer(1);
   v.JointLayers().SetYControlledBy(4, 2);
   v.BackGroundImg().SetAreaLeft(0);
   v.BackGroundImg().SetName("sky.bmp");
   v.TextLabel(7).SetCaption("seven");
-  v.TextLabel(7).SetMode(tlBox);
+  v.TextLabel(7).SetMode(tlsimple);
+  v.TextLabel(7).SetVisible(true);
+  v.TextLabel(7).SetShadowDx(0);
   v.TextLabel(7).SetPosX(3.5);
   const std::string stored = StoreLayout(*host);
+  // Untouched labels are as a new chart makes them: nothing to store.
+  EXPECT_EQ(stored.find("\"TextLabel1\""), std::string::npos);
+  EXPECT_NE(stored.find("\"TextLabel7\""), std::string::npos);
 
   auto copy = CreateFromLayout(stored);
   ExpectSameValues(v, dynamic_cast<TChartHost&>(*copy).Chart(), "Vorel1");

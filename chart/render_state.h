@@ -1,11 +1,98 @@
 #pragma once
 // The chart's rendering state between and during paints: the attribute cache,
-// the poly-line buffer, the duplicate-mark map and the decoded background picture.
+// the poly-line buffer, the duplicate-mark map and the decoded background
+// picture, and the renderer's access to the chart's images.
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
 
 #include "chart/zarn_vorel.h"
 
 namespace zarn::vorel_detail {
 
-struct TRenderState {};
+// Pixel positions reach the surface within this range.
+inline constexpr int kPixelLimit = 30000;
+inline constexpr int kPolyLinePoints = 200;
+
+inline int ClampPixel(std::int64_t v) {
+  return static_cast<int>(v < -kPixelLimit ? -kPixelLimit : (v > kPixelLimit ? kPixelLimit : v));
+}
+
+// Round to nearest (halves to even) after limiting to the 32-bit range; NaN gives 0.
+inline std::int64_t RoundLimited(double v) {
+  if (std::isnan(v)) return 0;
+  constexpr double kLimit = 2147483647.0;
+  v = v < -kLimit ? -kLimit : (v > kLimit ? kLimit : v);
+  return static_cast<std::int64_t>(std::nearbyint(v));
+}
+
+// The last values given to the plotting-area surface, so that items call the
+// surface only when they need a different value.
+struct TAttrCache {
+  TColor PenColor = 0;
+  TPenStyle PenStyle = psSolid;
+  int PenWidth = 1;
+  TColor BrushColor = 0;
+  bool BrushClear = false;  // a clear brush must be made solid again even in the cached colour
+  TColor FontColor = 0;
+};
+
+// The decoded background picture, kept while its file is unchanged.
+struct TPictureCache {
+  TBitmap Picture{10, 10};
+  std::string Name;
+  std::uintmax_t Size = 0;
+  std::int64_t ModTime = 0;
+  bool Valid = false;
+};
+
+struct TRenderState {
+  TAttrCache Cache;
+  std::array<TPoint, kPolyLinePoints> Poly{};
+  int PolyCount = 0;
+  TPoint PenPos;  // the cached pen position the next poly-line starts from
+  std::vector<std::int32_t> DupMap;
+  int DupWidth = 0;
+  int DupHeight = 0;
+  TPictureCache Background;
+  std::string Text;                     // a text item's text, reused between items
+  std::vector<std::string_view> Lines;  // its lines, reused likewise
+  bool Painting = false;
+};
+
+// The renderer's way to the chart's images and state.
+struct TRenderer {
+  static TBitmap& ControlImage(TCustomVorel& chart) { return chart.controlImage_; }
+  static TBitmap& PlotImage(TCustomVorel& chart) { return chart.plotImage_; }
+  static TRenderState& State(TCustomVorel& chart) { return *chart.render_; }
+};
+
+// Which surface a poly-line or an item draws on, and where the plotting area's
+// origin lies on it.
+struct TItemTarget {
+  TCustomVorel& Chart;
+  TCanvas& Canvas;
+  TRenderState& State;
+  int OffsetX;
+  int OffsetY;
+  bool Monochrome;
+};
+
+// item_render.cpp
+void FlushPolyLine(TItemTarget& t);
+void RenderItem(TItemTarget& t, TvoChartItem& item, int index, bool isAnnotation,
+                const TVoItemTexts& texts);
+// grid.cpp
+void DrawGrid(TCustomVorel& chart, TCanvas& canvas, TAttrCache& cache, int ox, int oy);
+// text_labels.cpp
+void DrawTextLabels(TCustomVorel& chart, TCanvas& canvas, int ox, int oy);
+// Lines of a text split at line feeds, into a reused vector.
+void SplitLines(std::string_view text, std::vector<std::string_view>& lines);
+// The widest line, or the whole text's width when every line is empty.
+int BlockWidth(const TCanvas& canvas, std::string_view text,
+               const std::vector<std::string_view>& lines);
 
 }  // namespace zarn::vorel_detail

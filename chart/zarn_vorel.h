@@ -456,6 +456,7 @@ using TSelectRectEvent =
 namespace vorel_detail {
 struct TRenderState;  // attribute cache, poly-line buffer, duplicate-mark map, picture
 struct TMouseState;   // drag, rectangle, trace and swallow state
+struct TRenderer;     // the renderer's access to the images and the rendering state
 }  // namespace vorel_detail
 
 class TCustomVorel : public TCustomControl {
@@ -801,6 +802,7 @@ class TCustomVorel : public TCustomControl {
   TBitmap controlImage_;
   TBitmap plotImage_;
   std::unique_ptr<vorel_detail::TRenderState> render_;
+  friend struct vorel_detail::TRenderer;
 
   // Published settings.
   bool avoidDuplicateMarks_ = false;

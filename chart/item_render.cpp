@@ -1,0 +1,454 @@
+// Item rendering: coordinates, the attribute cache, the poly-line buffer,
+// lines and marks. Filled shapes and texts are in item_shapes.cpp.
+
+#include "chart/item_render.h"
+
+#include <algorithm>
+
+#include "base/zarn_marks.h"
+#include "surface/zarn_printer.h"
+
+namespace zarn::vorel_detail {
+
+using i64 = std::int64_t;
+
+namespace {
+
+bool IsTextKind(int kind) {
+  return kind == 7 || kind == 16;
+}
+
+// Monochrome fills: light grey for the filled kinds, white behind texts; the
+// line kinds keep their colour, which only fills the gaps of broken lines.
+TColor MonochromeFill(int kind, TColor fill) {
+  switch (kind) {
+    case 4:
+    case 5:
+    case 6:
+    case 9:
+    case 14:
+    case 15:
+    case 17:
+    case 24:
+      return clSilver;
+    case 7:
+    case 16:
+      return clWhite;
+    default:
+      return fill;
+  }
+}
+
+bool Within(double v, double a, double b) {
+  return std::min(a, b) <= v && v <= std::max(a, b);
+}
+
+}  // namespace
+
+void FlushPolyLine(TItemTarget& t) {
+  TRenderState& s = t.State;
+  if (s.PolyCount == 0) return;
+  const TPoint last = s.Poly[static_cast<std::size_t>(s.PolyCount - 1)];
+  if (s.PolyCount > 1) {
+    if (t.Canvas.Pen().Width() <= 1) {
+      // A thin pen draws the same pixels segment by segment, without the
+      // surface's per-call point copy.
+      t.Canvas.MoveTo(s.Poly[0].X, s.Poly[0].Y);
+      for (int i = 1; i < s.PolyCount; ++i)
+        t.Canvas.LineTo(s.Poly[static_cast<std::size_t>(i)].X,
+                        s.Poly[static_cast<std::size_t>(i)].Y);
+    } else {
+      t.Canvas.Polyline(
+          std::span<const TPoint>(s.Poly.data(), static_cast<std::size_t>(s.PolyCount)));
+    }
+  }
+  t.Canvas.MoveTo(last.X, last.Y);
+  s.PenPos = last;
+  s.PolyCount = 0;
+}
+
+void RenderItem(TItemTarget& t, TvoChartItem& item, int index, bool isAnnotation,
+                const TVoItemTexts& texts) {
+  TItemPainter(t, item).Draw(index, isAnnotation, texts);
+}
+
+TItemPainter::TItemPainter(TItemTarget& target, const TvoChartItem& item)
+    : t_(target),
+      c_(target.Canvas),
+      k_(target.State.Cache),
+      it_(item),
+      layer_(std::clamp(item.Layer, 1, kVorelLayers)),
+      pc_(target.Monochrome ? clBlack : item.Color),
+      fc_(target.Monochrome ? MonochromeFill(item.Kind, item.FillColor) : item.FillColor) {}
+
+void TItemPainter::Draw(int index, bool isAnnotation, const TVoItemTexts& texts) {
+  if (it_.LineWidth != k_.PenWidth && !IsTextKind(it_.Kind)) {
+    FlushPolyLine(t_);
+    k_.PenWidth = it_.LineWidth;
+    c_.Pen().SetWidth(it_.LineWidth);
+  }
+  if (it_.CoordMode > 5) return;
+  switch (it_.Kind) {
+    case 1:
+      return Mark();
+    case 2:
+      return TwoPointLine();
+    case 3:
+      return LineTo();
+    case 4: {
+      TPoint a, b;
+      if (TwoPoints(a, b)) Box(a, b, TShape::Rectangle);
+      return;
+    }
+    case 5:
+      return Panel();
+    case 6:
+      return Bar();
+    case 7:
+    case 16:
+      return Text(index, isAnnotation, texts);
+    case 8:
+      return MoveTo();
+    case 9:
+      return Box(World(it_.X1 - it_.X2, it_.Y1 + it_.Y2), World(it_.X1 + it_.X2, it_.Y1 - it_.Y2),
+                 TShape::Ellipse);
+    case 12:
+      return RelativeMove();
+    case 13:
+      return RelativeLine();
+    case 14:
+    case 15:
+      return Arrow();
+    case 17: {
+      const i64 hx = it_.ParamAInt(0), hy = it_.ParamAInt(1);
+      return Box(World(it_.X1, it_.Y1, -hx, -hy), World(it_.X1, it_.Y1, hx, hy), TShape::Rectangle);
+    }
+    case 18:
+      return ErrorBars();
+    case 19:
+      return ShiftedLine();
+    case 20:
+      return ArcItem();
+    case 21:
+      return LineFromPoint();
+    case 22:
+      return FullLine(true);
+    case 23:
+      return FullLine(false);
+    case 24:
+      return Cross();
+    default:
+      return;  // 0, 10, 11 and unknown codes draw nothing
+  }
+}
+
+// --- Points ---
+
+TPoint TItemPainter::World(double x, double y, i64 dx, i64 dy) const {
+  int px, py;
+  t_.Chart.WorldToPixel(layer_, x, y, px, py);
+  return {ClampPixel(i64{px} - t_.Chart.MarginLeft() + t_.OffsetX + dx),
+          ClampPixel(i64{py} - t_.Chart.MarginTop() + t_.OffsetY + dy)};
+}
+
+TPoint TItemPainter::Pixel(double x, double y) const {
+  return {ClampPixel(RoundLimited(x) + t_.OffsetX), ClampPixel(RoundLimited(y) + t_.OffsetY)};
+}
+
+bool TItemPainter::OnePoint(TPoint& p) const {
+  switch (it_.CoordMode) {
+    case 0:
+    case 2:
+      p = World(it_.X1, it_.Y1);
+      return true;
+    case 1:
+    case 3:
+      p = Pixel(it_.X1, it_.Y1);
+      return true;
+    case 4:
+      p = {Pixel(it_.X1, 0).X, World(it_.X1, it_.Y1).Y};
+      return true;
+    case 5:
+      p = {World(it_.X1, it_.Y1).X, Pixel(0, it_.Y1).Y};
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TItemPainter::TwoPoints(TPoint& a, TPoint& b) const {
+  const TvoChartItem& i = it_;
+  switch (i.CoordMode) {
+    case 0:
+      a = World(i.X1, i.Y1);
+      b = World(i.X2, i.Y2);
+      return true;
+    case 1:
+      a = Pixel(i.X1, i.Y1);
+      b = Pixel(i.X2, i.Y2);
+      return true;
+    case 2:
+      a = World(i.X1, i.Y1);
+      b = Pixel(i.X2, i.Y2);
+      return true;
+    case 3:
+      a = Pixel(i.X1, i.Y1);
+      b = World(i.X2, i.Y2);
+      return true;
+    default:
+      break;
+  }
+  // Mixed axes have a meaning for the arrows only; other kinds draw nothing.
+  if (i.Kind != 14 && i.Kind != 15) return false;
+  const TPoint wa = World(i.X1, i.Y1), wb = World(i.X2, i.Y2);
+  const TPoint pa = Pixel(i.X1, i.Y1), pb = Pixel(i.X2, i.Y2);
+  if (i.CoordMode == 4) {
+    a = {pa.X, wa.Y};
+    b = {pb.X, wb.Y};
+  } else {
+    a = {wa.X, pa.Y};
+    b = {wb.X, pb.Y};
+  }
+  return true;
+}
+
+// --- Attributes ---
+
+void TItemPainter::PenColor(TColor c) {
+  if (c == k_.PenColor) return;
+  c_.Pen().SetColor(c);
+  k_.PenColor = c;
+}
+
+void TItemPainter::PenStyle(TPenStyle s) {
+  if (s == k_.PenStyle) return;
+  c_.Pen().SetStyle(s);
+  k_.PenStyle = s;
+}
+
+void TItemPainter::BrushColor(TColor c) {
+  if (c == k_.BrushColor && !k_.BrushClear) return;
+  c_.Brush().SetColor(c);  // also makes a clear brush solid
+  k_.BrushColor = c;
+  k_.BrushClear = false;
+}
+
+void TItemPainter::BrushClear() {
+  c_.Brush().SetStyle(bsClear);
+  k_.BrushClear = true;
+}
+
+void TItemPainter::Standard() {
+  FlushPolyLine(t_);
+  PenColor(pc_);
+  PenStyle(it_.PenStyle);
+  BrushColor(fc_);
+}
+
+void TItemPainter::Line(TPoint a, TPoint b) {
+  c_.MoveTo(a.X, a.Y);
+  c_.LineTo(b.X, b.Y);
+}
+
+void TItemPainter::AddPoint(TPoint p) {
+  TRenderState& s = t_.State;
+  if (s.PolyCount == 0) s.Poly[0] = s.PenPos, s.PolyCount = 1;
+  s.Poly[static_cast<std::size_t>(s.PolyCount++)] = p;
+  // A full buffer is drawn; its last point starts the next run, so runs join.
+  if (s.PolyCount == kPolyLinePoints) FlushPolyLine(t_);
+}
+
+// --- Lines ---
+
+void TItemPainter::LineTo() {
+  TPoint p;
+  if (!OnePoint(p)) return;
+  if (pc_ != k_.PenColor || it_.PenStyle != k_.PenStyle || fc_ != k_.BrushColor || k_.BrushClear)
+    Standard();
+  AddPoint(p);
+}
+
+void TItemPainter::MoveTo() {
+  TPoint p;
+  if (!OnePoint(p)) return;
+  FlushPolyLine(t_);
+  t_.State.PenPos = p;
+  c_.MoveTo(p.X, p.Y);
+}
+
+void TItemPainter::RelativeMove() {
+  const TPoint from = c_.PenPos();
+  const TPoint p{ClampPixel(from.X + RoundLimited(it_.X1)),
+                 ClampPixel(from.Y + RoundLimited(it_.Y1))};
+  FlushPolyLine(t_);
+  t_.State.PenPos = p;
+  c_.MoveTo(p.X, p.Y);
+}
+
+void TItemPainter::RelativeLine() {
+  // From the surface's pen position, which does not include buffered points.
+  const TPoint from = c_.PenPos();
+  const TPoint p{ClampPixel(from.X + RoundLimited(it_.X1)),
+                 ClampPixel(from.Y + RoundLimited(it_.Y1))};
+  if (pc_ != k_.PenColor || it_.PenStyle != k_.PenStyle || fc_ != k_.BrushColor || k_.BrushClear)
+    Standard();
+  AddPoint(p);
+}
+
+void TItemPainter::TwoPointLine() {
+  TPoint a, b;
+  if (!TwoPoints(a, b)) return;
+  Standard();
+  if (a == b) {
+    c_.SetPixel(a.X, a.Y, pc_);
+    return;
+  }
+  Line(a, b);
+}
+
+void TItemPainter::ShiftedLine() {
+  const i64 dx = it_.ParamAInt(0), dy = it_.ParamAInt(1);
+  const TPoint a = World(it_.X1, it_.Y1, dx, dy), b = World(it_.X2, it_.Y2, dx, dy);
+  Standard();
+  if (a == b) {
+    c_.SetPixel(a.X, a.Y, pc_);
+    return;
+  }
+  Line(a, b);
+}
+
+void TItemPainter::LineFromPoint() {
+  const TPoint a = World(it_.X1, it_.Y1, 0, 0);
+  const TPoint b = World(it_.X1, it_.Y1, RoundLimited(it_.X2), RoundLimited(it_.Y2));
+  Standard();
+  if (a == b) {
+    c_.SetPixel(a.X, a.Y, pc_);
+    return;
+  }
+  // Following line items continue from the second point.
+  t_.State.PenPos = a;
+  AddPoint(b);
+}
+
+void TItemPainter::FullLine(bool vertical) {
+  TPoint p;
+  switch (it_.CoordMode) {
+    case 0:
+    case 2:
+      p = World(it_.X1, it_.Y1);
+      break;
+    case 1:
+    case 3:
+      p = Pixel(it_.X1, it_.Y1);
+      break;
+    default:
+      return;
+  }
+  FlushPolyLine(t_);
+  c_.Pen().SetColor(pc_);
+  c_.Pen().SetStyle(it_.PenStyle);
+  c_.Brush().SetColor(fc_);
+  k_.PenColor = pc_;
+  k_.PenStyle = it_.PenStyle;
+  k_.BrushColor = fc_;
+  k_.BrushClear = false;
+  const TCustomVorel& v = t_.Chart;
+  if (vertical) {
+    const i64 end = i64{v.Height()} - v.MarginBottom() - v.MarginTop() + t_.OffsetY;
+    Line({p.X, t_.OffsetY}, {p.X, ClampPixel(end)});
+  } else {
+    const i64 end = i64{v.Width()} - v.MarginLeft() - v.MarginRight() + t_.OffsetX;
+    Line({t_.OffsetX, p.Y}, {ClampPixel(end), p.Y});
+  }
+}
+
+// --- Marks ---
+
+void TItemPainter::Mark() {
+  const TCustomVorel& v = t_.Chart;
+  TPoint p;
+  if (it_.CoordMode == 0) {
+    const TScaleProps& sx = v.ScaleX(layer_);
+    const TScaleProps& sy = v.ScaleY(layer_);
+    // Outside the ranges the mark is left out, not cut.
+    if (!Within(it_.X1, sx.RangeLow(), sx.RangeHigh()) ||
+        !Within(it_.Y1, sy.RangeLow(), sy.RangeHigh()))
+      return;
+    p = World(it_.X1, it_.Y1);
+  } else {
+    const double w = static_cast<double>(v.Width()) - v.MarginRight() - v.MarginLeft();
+    const double h = static_cast<double>(v.Height()) - v.MarginBottom() - v.MarginTop();
+    if (!(0 <= it_.X1 && it_.X1 <= w && 0 <= it_.Y1 && it_.Y1 <= h)) return;
+    p = Pixel(it_.X1, it_.Y1);
+  }
+  FlushPolyLine(t_);
+  PenColor(pc_);
+  PenStyle(it_.PenStyle);
+  if (v.AvoidDuplicateMarks() && DuplicateMark(p, it_.ParamB)) return;
+  MarkShape(p);
+}
+
+// True when a mark of this type already lies within the minimum distance;
+// otherwise claims the cells around p. Cells outside the map are left alone.
+bool TItemPainter::DuplicateMark(TPoint p, int type) {
+  TRenderState& s = t_.State;
+  const int d = t_.Chart.MinDupMarkDist();
+  const auto cell = [&](i64 x, i64 y) -> std::int32_t* {
+    if (x < 0 || y < 0 || x >= s.DupWidth || y >= s.DupHeight) return nullptr;
+    return &s.DupMap[static_cast<std::size_t>(y) * static_cast<std::size_t>(s.DupWidth) +
+                     static_cast<std::size_t>(x)];
+  };
+  const i64 cx = i64{p.X} + d, cy = i64{p.Y} + d;
+  if (const std::int32_t* c = cell(cx, cy); c && *c == type) return true;
+  for (int j = -d; j <= d; ++j)
+    for (int i = -d; i <= d; ++i)
+      if (std::int32_t* c = cell(cx + i, cy + j)) *c = type;
+  return false;
+}
+
+void TItemPainter::PrinterMarkFont() {
+  if (&c_ != &Printer().Canvas() || it_.ParamB <= 51) return;
+  c_.Font().SetPixelsPerInch(GetDeviceCaps(c_.Handle(), LOGPIXELSY));
+  c_.Font().SetSize(it_.ParamAInt(0));
+}
+
+void TItemPainter::MarkShape(TPoint p) {
+  PrinterMarkFont();
+  const auto type = static_cast<std::uint8_t>(it_.ParamB);
+  DrawMarkShape(c_, type, p.X, p.Y);
+  // Shapes put the brush colour back (solid); characters leave the brush
+  // clear and the font in the pen colour.
+  if (type > 51) {
+    k_.BrushClear = true;
+    k_.FontColor = c_.Font().Color();
+  } else {
+    k_.BrushClear = false;
+  }
+}
+
+void TItemPainter::ErrorBars() {
+  const TCustomVorel& v = t_.Chart;
+  const double e1 = std::abs(it_.X2), e2 = std::abs(it_.Y2);
+  const TScaleProps& sx = v.ScaleX(layer_);
+  const TScaleProps& sy = v.ScaleY(layer_);
+  const auto overlaps = [](double lo, double hi, const TScaleProps& s) {
+    return lo <= std::max(s.RangeLow(), s.RangeHigh()) &&
+           hi >= std::min(s.RangeLow(), s.RangeHigh());
+  };
+  if (!overlaps(it_.X1 - e1, it_.X1 + e2, sx) || !overlaps(it_.Y1 - e1, it_.Y1 + e2, sy)) return;
+  Standard();
+  const TPoint p = World(it_.X1, it_.Y1);
+  const bool horizontal = it_.ParamAInt(0) != 0;
+  const TPoint ends[] = {horizontal ? World(it_.X1 - e1, it_.Y1) : World(it_.X1, it_.Y1 - e1),
+                         horizontal ? World(it_.X1 + e2, it_.Y1) : World(it_.X1, it_.Y1 + e2)};
+  for (const TPoint& e : ends) {
+    Line(p, e);
+    if (horizontal)
+      Line({e.X, e.Y - 3}, {e.X, e.Y + 4});
+    else
+      Line({e.X - 3, e.Y}, {e.X + 4, e.Y});
+  }
+  MarkShape(p);
+}
+
+}  // namespace zarn::vorel_detail

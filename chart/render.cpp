@@ -131,16 +131,22 @@ void DrawCaption(TCustomVorel& v, TCanvas& c, std::string& text) {
   c.TextOut(vorel_detail::ClampPixel(x), vorel_detail::ClampPixel(y), text);
 }
 
+// An axis engine draws on the whole-control image, at once when asked.
+void Attach(TScale& axis, TCanvas& c) {
+  if (axis.ExternalCanvas() != &c) axis.SetExternalCanvas(&c, 0, 0);
+  if (!axis.Embedded()) axis.SetEmbedded(true);
+}
+
 void DrawAxes(TCustomVorel& v, TCanvas& c) {
   for (int layer = 1; layer <= kVorelLayers; ++layer) {
     TScale& axis = v.AxisX(layer);
-    if (axis.ExternalCanvas() != &c) axis.SetExternalCanvas(&c, 0, 0);
+    Attach(axis, c);
     v.SyncScale(axis, v.ScaleX(layer));
     axis.RenderNow();
   }
   for (int layer = 1; layer <= kVorelLayers; ++layer) {
     TScale& axis = v.AxisY(layer);
-    if (axis.ExternalCanvas() != &c) axis.SetExternalCanvas(&c, 0, 0);
+    Attach(axis, c);
     v.SyncScale(axis, v.ScaleY(layer));
     axis.RenderNow();
   }

@@ -798,7 +798,11 @@ class TCustomVorel : public TCustomControl {
   bool dataAboveAnnotations_ = false;
   bool textAnnotationsLast_ = true;
   bool showAnnotations_ = true;
-  std::array<bool, kVorelLayers + 1> layerVisible_{};
+  std::array<bool, kVorelLayers + 1> layerVisible_ = [] {
+    std::array<bool, kVorelLayers + 1> all{};
+    all.fill(true);
+    return all;
+  }();
   TBitmap controlImage_;
   TBitmap plotImage_;
   std::unique_ptr<vorel_detail::TRenderState> render_;

@@ -12,14 +12,16 @@ namespace {
 
 using test::BuildViewerChart;
 using test::IsDark;
+using test::PixelOf;
 
 class ViewerPicture : public ::testing::Test {
  protected:
   void SetUp() override {
     BuildViewerChart(chart);
     chart.SetPaintHold(false);
+    chart.ControlImage().SaveToPngFile("/tmp/cr_viewer.png");
   }
-  TColor At(int x, int y) const { return chart.ControlImage().Canvas().Pixel(x, y); }
+  TColor At(int x, int y) const { return PixelOf(chart.ControlImage(), x, y); }
   TVorel chart{nullptr};
 };
 
@@ -85,7 +87,7 @@ TEST_F(ViewerPicture, CurveRunsJoinWithoutGaps) {
     if (x == 80) continue;  // the crosshair column
     bool found = false;
     for (int y = 1; y < plot.Height() - 1 && !found; ++y)
-      found = plot.Canvas().Pixel(x, y) == clBlack;
+      found = PixelOf(plot, x, y) == clBlack;
     EXPECT_TRUE(found) << "column " << x;
   }
   // F(4, 4) at x = 3 is 6 * 3 / 4^4, on the control at (292, 263).
@@ -102,7 +104,7 @@ TEST_F(ViewerPicture, DottedCrosshairAtOne) {
   EXPECT_GT(white, 80);
   EXPECT_EQ(At(131, 100), clWhite);
   // The crosshair is drawn on the whole-control image, not in the plot image.
-  EXPECT_EQ(chart.PlotImage().Canvas().Pixel(80, 100), clWhite);
+  EXPECT_EQ(PixelOf(chart.PlotImage(), 80, 100), clWhite);
 }
 
 }  // namespace

@@ -71,6 +71,11 @@ inline void BuildViewerChart(TCustomVorel& chart) {
   AddViewerCurve(chart);
 }
 
+inline TColor PixelOf(const TBitmap& b, int x, int y) {
+  if (x < 0 || y < 0 || x >= b.Width() || y >= b.Height()) return clBlack;
+  return b.ScanLine(y)[x];
+}
+
 // Anything darker than the light greys of the background.
 inline bool IsDark(TColor c) {
   const TColor rgb = ColorToRGB(c);

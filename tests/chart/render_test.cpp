@@ -19,7 +19,6 @@ class ViewerPicture : public ::testing::Test {
   void SetUp() override {
     BuildViewerChart(chart);
     chart.SetPaintHold(false);
-    chart.ControlImage().SaveToPngFile("/tmp/cr_viewer.png");
   }
   TColor At(int x, int y) const { return PixelOf(chart.ControlImage(), x, y); }
   TVorel chart{nullptr};

@@ -86,5 +86,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  kolvotest::StopBackend();
   return 0;
 }

@@ -13,13 +13,23 @@
 
 namespace zarn::kolvotest {
 
-// One backend for the whole program: Qt allows one application object.
+// One backend for the whole program, as Qt allows one application object. It
+// must go before the program's exit handlers run, which destroy Qt's own
+// statics: StopBackend() at the end of main or of the test environment.
+inline std::unique_ptr<TQtBackend>& BackendSlot() {
+  static std::unique_ptr<TQtBackend> backend;
+  return backend;
+}
 inline TQtBackend& Backend() {
   static int argc = 1;
   static char name[] = "kolvo_tests";
   static char* argv[] = {name, nullptr};
-  static TQtBackend backend(argc, argv);
-  return backend;
+  if (!BackendSlot()) BackendSlot() = std::make_unique<TQtBackend>(argc, argv);
+  return *BackendSlot();
+}
+inline void StopBackend() {
+  Application().Reset();
+  BackendSlot().reset();
 }
 
 // A fresh application with the main window created from the stored layout.

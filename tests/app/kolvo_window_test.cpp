@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+#include <string>
+
+#include "app/start_values.h"
+#include "stats/zarn_fdist.h"
+#include "tests/app/kolvo_fixture.h"
+
+namespace zarn {
+namespace {
+
+using kolvotest::Picture;
+
+class QtEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override { kolvotest::Backend(); }
+  void TearDown() override { kolvotest::StopBackend(); }
+};
+[[maybe_unused]] ::testing::Environment* const kEnvironment =
+    ::testing::AddGlobalTestEnvironment(std::make_unique<QtEnvironment>().release());
+
+// The plotting area at the designed size: margins 50, 20, 20, 40.
+constexpr int kLeft = 50;
+constexpr int kTop = 20;
+
+class KolvoWindow : public ::testing::Test {
+ protected:
+  void SetUp() override { form_ = &kolvotest::CreateMainWindow(); }
+  void TearDown() override { Application().Reset(); }
+
+  void Show() {
+    form_->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(WidgetOf(*form_)));
+    QApplication::processEvents();
+  }
+  // The text a read-out shows, as it paints it.
+  static std::string Shown(TNimbic& readOut) {
+    std::string shown;
+    readOut.OnBeforeDisplay = [&](TObject*, std::string& text) { shown = text; };
+    readOut.Repaint();
+    QApplication::processEvents();
+    readOut.OnBeforeDisplay = nullptr;
+    return shown;
+  }
+  // Chart pixel column of a world x on layer 1.
+  int ColumnOf(double x) {
+    int px = 0, py = 0;
+    form_->Vorel1->WorldToPixel(1, x, 0.0, px, py);
+    return px;
+  }
+  static bool IsDark(QRgb pixel) { return qGray(pixel) < 96; }
+  // Dark pixels of one column between two rows, both included.
+  static int DarkInColumn(const QImage& image, int x, int y0, int y1) {
+    int n = 0;
+    for (int y = y0; y <= y1; ++y)
+      n += IsDark(image.pixel(x, y));
+    return n;
+  }
+
+  TFrmKolvo* form_ = nullptr;
+};
+
+TEST_F(KolvoWindow, OpensWithItsComponentsAndTheStoredValues) {
+  Show();
+  TFrmKolvo& f = *form_;
+  for (TComponent* field :
+       std::initializer_list<TComponent*>{f.Vorel1, f.Panel1, f.BButExit, f.SBDf1, f.SBDF2,
+                                          f.NLabDf1, f.NLabDF2, f.NLabCrosshair, f.NLabQuantile})
+    ASSERT_NE(field, nullptr);
+  EXPECT_EQ(f.Caption(), "F Distribution");
+  EXPECT_EQ(WidgetOf(f)->size(), QSize(553, 380));
+  EXPECT_EQ(f.Vorel1->BoundsRect(), Rect(0, 65, 553, 380));
+  EXPECT_EQ(f.SBDf1->Position(), 4);
+  EXPECT_EQ(f.SBDF2->Position(), 4);
+  EXPECT_EQ(Shown(*f.NLabDf1), "4");
+  EXPECT_EQ(Shown(*f.NLabDF2), "4");
+  EXPECT_EQ(Shown(*f.NLabQuantile), "1.0000");
+  EXPECT_EQ(Shown(*f.NLabCrosshair), "0.5000");
+  EXPECT_EQ(f.NLabCrosshair->Value(), 1 - FLowerTail(4, 4, 1.0));
+  EXPECT_EQ(f.BButExit->Caption(), "Exit");
+  EXPECT_EQ(f.BButExit->Glyph().Width(), 21);
+  EXPECT_EQ(f.BButExit->Glyph().PixelFormat(), pf4bit);
+}
+
+TEST_F(KolvoWindow, ScrollBarsChangeTheTailButNotTheQuantile) {
+  Show();
+  const double quantile = form_->NLabQuantile->Value();
+  form_->SBDf1->SetPosition(10);
+  EXPECT_EQ(form_->NLabDf1->Value(), 10);
+  EXPECT_EQ(form_->NLabCrosshair->Value(), 1 - FLowerTail(10, 4, 1.0));
+  EXPECT_EQ(form_->NLabQuantile->Value(), quantile);
+
+  form_->SBDF2->SetPosition(30);
+  EXPECT_EQ(form_->NLabDF2->Value(), 30);
+  EXPECT_EQ(form_->NLabCrosshair->Value(), 1 - FLowerTail(10, 30, 1.0));
+  EXPECT_EQ(form_->NLabQuantile->Value(), quantile);
+}
+
+TEST_F(KolvoWindow, DISABLED_DrawsTheCurveAndTheDottedCrosshair) {
+  Show();
+  const int bottom = form_->Vorel1->Height() - 40;
+  // The dotted crosshair at x = 1 and the curve's peak near x = 0.5.
+  const QImage before = Picture(*form_->Vorel1);
+  const int crossDark = DarkInColumn(before, ColumnOf(1.0), kTop + 1, bottom - 1);
+  EXPECT_GT(crossDark, (bottom - kTop) / 4);      // a line ...
+  EXPECT_LT(crossDark, (bottom - kTop) * 3 / 4);  // ... of dots
+  EXPECT_GT(DarkInColumn(before, ColumnOf(0.5), kTop + 1, bottom - 1), 0);
+  // df1 = 1 leaves the y range at once: the line runs up to the plot's top edge.
+  form_->SBDf1->SetPosition(1);
+  QImage chart = Picture(*form_->Vorel1);
+  EXPECT_NE(chart, before);
+  EXPECT_GT(DarkInColumn(chart, kLeft + 1, kTop, kTop + 3), 0);
+  // df1 = 2 starts near 1: the first segment rises almost vertically to y = 1.
+  form_->SBDf1->SetPosition(2);
+  chart = Picture(*form_->Vorel1);
+  int px = 0, yOne = 0;
+  form_->Vorel1->WorldToPixel(1, 0.0, 1.0, px, yOne);
+  EXPECT_GT(DarkInColumn(chart, kLeft, yOne, bottom), (bottom - yOne) / 2);
+  EXPECT_EQ(DarkInColumn(chart, kLeft + 1, kTop + 1, yOne - 4), 0);
+}
+
+TEST_F(KolvoWindow, DISABLED_DraggingTheCrosshairMovesItAndBothReadOuts) {
+  Show();
+  QWidget* chart = WidgetOf(*form_->Vorel1);
+  const int y = form_->Vorel1->Height() / 2;
+  const int from = ColumnOf(1.0), to = ColumnOf(2.5);
+  QTest::mousePress(chart, Qt::LeftButton, {}, QPoint(from, y));
+  QTest::mouseMove(chart, QPoint((from + to) / 2, y));
+  QTest::mouseMove(chart, QPoint(to, y));
+  QTest::mouseRelease(chart, Qt::LeftButton, {}, QPoint(to, y));
+  const double x = form_->Vorel1->CrossHair1().PosX();
+  EXPECT_NEAR(x, 2.5, 6.0 / 483);  // within a pixel
+  EXPECT_EQ(form_->NLabQuantile->Value(), x);
+  EXPECT_EQ(form_->NLabCrosshair->Value(), 1 - FLowerTail(4, 4, x));
+  // The dotted line now stands in the new column.
+  const QImage picture = Picture(*form_->Vorel1);
+  EXPECT_GT(DarkInColumn(picture, ColumnOf(x), kTop + 1, y), 0);
+}
+
+TEST_F(KolvoWindow, StartValuesGoThroughTheControls) {
+  kolvo::TOptions options;
+  options.Df1 = 7;
+  options.Df2 = 12;
+  options.X = 0.0;
+  kolvo::ApplyStartValues(*form_, options);
+  Show();
+  EXPECT_EQ(form_->SBDf1->Position(), 7);
+  EXPECT_EQ(form_->NLabDf1->Value(), 7);
+  EXPECT_EQ(form_->NLabDF2->Value(), 12);
+  EXPECT_EQ(form_->NLabQuantile->Value(), 0.0);
+  EXPECT_EQ(form_->NLabCrosshair->Value(), 1.0);  // nothing lies below 0
+}
+
+TEST_F(KolvoWindow, ResizingGrowsOnlyTheChart) {
+  Show();
+  WidgetOf(*form_)->resize(700, 500);
+  QApplication::processEvents();
+  EXPECT_EQ(form_->Vorel1->BoundsRect(), Rect(0, 65, 700, 500));
+  EXPECT_EQ(form_->Panel1->BoundsRect(), Rect(0, 0, 700, 65));
+  EXPECT_EQ(form_->SBDF2->BoundsRect(), Rect(248, 8, 370, 25));
+  EXPECT_EQ(form_->NLabQuantile->BoundsRect(), Rect(384, 8, 548, 30));
+  EXPECT_EQ(Picture(*form_->Vorel1).size(), QSize(700, 435));
+}
+
+TEST_F(KolvoWindow, TabGoesFromExitToTheScrollBars) {
+  Show();
+  QWidget* exit = WidgetOf(*form_->BButExit);
+  exit->setFocus();
+  QApplication::processEvents();
+  ASSERT_EQ(QApplication::focusWidget(), exit);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), WidgetOf(*form_->SBDf1));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), WidgetOf(*form_->SBDF2));
+}
+
+TEST_F(KolvoWindow, CtrlCCopiesTheChartPicture) {
+  Show();
+  QGuiApplication::clipboard()->clear();
+  QWidget* chart = WidgetOf(*form_->Vorel1);
+  chart->setFocus();
+  QTest::keyClick(chart, Qt::Key_C, Qt::ControlModifier);
+  const QImage copied = QGuiApplication::clipboard()->image();
+  EXPECT_EQ(copied.size(), QSize(553, 315));
+  EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32), Picture(*form_->Vorel1));
+}
+
+TEST_F(KolvoWindow, ExitEndsTheLoopWithZero) {
+  QTimer::singleShot(0, [this] { QTest::mouseClick(WidgetOf(*form_->BButExit), Qt::LeftButton); });
+  QTimer guard;  // ends a loop that the click did not end
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] {
+    Application().SetExitCode(99);
+    Application().Terminate();
+  });
+  guard.start(10000);
+  EXPECT_EQ(Application().Run(), 0);
+  EXPECT_EQ(Application().MainForm(), nullptr);
+}
+
+}  // namespace
+}  // namespace zarn

@@ -101,7 +101,7 @@ TEST_F(KolvoWindow, ScrollBarsChangeTheTailButNotTheQuantile) {
   EXPECT_EQ(form_->NLabQuantile->Value(), quantile);
 }
 
-TEST_F(KolvoWindow, DISABLED_DrawsTheCurveAndTheDottedCrosshair) {
+TEST_F(KolvoWindow, DrawsTheCurveAndTheDottedCrosshair) {
   Show();
   const int bottom = form_->Vorel1->Height() - 40;
   // The dotted crosshair at x = 1 and the curve's peak near x = 0.5.
@@ -124,7 +124,7 @@ TEST_F(KolvoWindow, DISABLED_DrawsTheCurveAndTheDottedCrosshair) {
   EXPECT_EQ(DarkInColumn(chart, kLeft + 1, kTop + 1, yOne - 4), 0);
 }
 
-TEST_F(KolvoWindow, DISABLED_DraggingTheCrosshairMovesItAndBothReadOuts) {
+TEST_F(KolvoWindow, DraggingTheCrosshairMovesItAndBothReadOuts) {
   Show();
   QWidget* chart = WidgetOf(*form_->Vorel1);
   const int y = form_->Vorel1->Height() / 2;

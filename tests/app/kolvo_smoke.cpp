@@ -1,0 +1,108 @@
+// The built viewer on a real X server (under xvfb-run), driven by xdotool: a
+// drag of the crosshair with the left button, a screenshot whose crosshair
+// column and read-outs must agree with the drag, then "Exit" and a clean end.
+
+#include <QApplication>
+#include <QImage>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QThread>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// The window's designed geometry: the chart below a 65-pixel panel, its plot
+// 483 pixels wide from x = 50 for the x range 0 ... 6.
+constexpr int kChartTop = 65;
+constexpr int kPlotLeft = 50;
+constexpr int kPlotTop = 20;
+constexpr int kPlotBottom = 315 - 40;
+constexpr double kPixelsPerUnit = 483.0 / 6.0;
+const QRect kQuantileReadOut(384, 8, 164, 22);
+const QRect kTailReadOut(384, 32, 164, 22);
+const QPoint kExitButton(8 + 36, 8 + 24);
+
+QString Xdotool(const QStringList& args) {
+  QProcess p;
+  p.start("xdotool", args);
+  p.waitForFinished(10000);
+  return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+int Fail(const std::string& why, QProcess& viewer) {
+  std::fprintf(stderr, "kolvo smoke test: %s\n", why.c_str());
+  viewer.kill();
+  viewer.waitForFinished(5000);
+  return 1;
+}
+
+int DarkPixels(const QImage& image, int x, int y0, int y1) {
+  int n = 0;
+  for (int y = y0; y <= y1; ++y)
+    n += qGray(image.pixel(x, y)) < 96;
+  return n;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QProcess viewer;
+  viewer.setProcessChannelMode(QProcess::ForwardedChannels);
+  viewer.start(KOLVO_PATH, {});
+  if (!viewer.waitForStarted(10000)) return Fail("the viewer did not start", viewer);
+
+  const QString window =
+      Xdotool({"search", "--sync", "--onlyvisible", "--name", "^F Distribution$"})
+          .section('\n', 0, 0);
+  if (window.isEmpty()) return Fail("no window captioned \"F Distribution\"", viewer);
+  QThread::msleep(500);  // the first paint
+  QPoint origin;
+  for (const QString& line : Xdotool({"getwindowgeometry", "--shell", window}).split('\n')) {
+    if (line.startsWith("X=")) origin.setX(line.mid(2).toInt());
+    if (line.startsWith("Y=")) origin.setY(line.mid(2).toInt());
+  }
+  auto at = [&](int x, int y) {
+    return QStringList{"mousemove", "--sync", QString::number(origin.x() + x),
+                       QString::number(origin.y() + kChartTop + y)};
+  };
+  const int from = kPlotLeft + 80;  // x = 1, where the crosshair starts
+  const int to = kPlotLeft + 201;   // x = 2.497
+  const int y = 150;
+  Xdotool(at(from, y) << "mousedown"
+                      << "1" << at((from + to) / 2, y) << "sleep"
+                      << "0.1" << at(to, y) << "mouseup"
+                      << "1");
+  QThread::msleep(500);
+  const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+  const QImage shot = screen.copy(QRect(origin, QSize(553, 380)));
+
+  // A dotted line in the new column, and none left in the old one.
+  const int top = kChartTop + kPlotTop + 1, bottom = kChartTop + kPlotBottom - 1;
+  const int moved = DarkPixels(shot, to, top, bottom);
+  if (moved < (bottom - top) / 4 || moved > (bottom - top) * 3 / 4)
+    return Fail("no dotted crosshair in column " + std::to_string(to), viewer);
+  if (DarkPixels(shot, from, top, top + 60) > 3)
+    return Fail("the crosshair is still in column " + std::to_string(from), viewer);
+
+  // The read-outs show what the viewer shows when started at the dragged x.
+  QTemporaryDir dir;
+  const QString reference = dir.filePath("reference.png");
+  const double x = (to - kPlotLeft) / kPixelsPerUnit;
+  if (QProcess::execute(KOLVO_PATH,
+                        {"--x", QString::number(x, 'g', 17), "--snapshot", reference}) != 0)
+    return Fail("no reference snapshot", viewer);
+  const QImage expected = QImage(reference).convertToFormat(shot.format());
+  for (const QRect& readOut : {kQuantileReadOut, kTailReadOut})
+    if (shot.copy(readOut) != expected.copy(readOut))
+      return Fail("a read-out disagrees with the crosshair at x = " + std::to_string(x), viewer);
+
+  Xdotool(at(kExitButton.x(), kExitButton.y() - kChartTop) << "click"
+                                                           << "1");
+  if (!viewer.waitForFinished(10000)) return Fail("\"Exit\" did not end the viewer", viewer);
+  if (viewer.exitStatus() != QProcess::NormalExit || viewer.exitCode() != 0)
+    return Fail("the viewer ended with " + std::to_string(viewer.exitCode()), viewer);
+  return 0;
+}

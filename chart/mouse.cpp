@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "chart/mouse_state.h"
+#include "chart/render_state.h"
 #include "chart/zarn_vorel.h"
 #include "platform/application.h"
 
@@ -71,14 +72,6 @@ namespace {
 using vorel_detail::InPlotArea;
 using vorel_detail::SaturateToInt;
 using vorel_detail::TMouseState;
-
-// Nearest integer (ties to even), saturated; NaN gives 0.
-int RoundToIntSat(double v) {
-  if (std::isnan(v)) return 0;
-  if (v >= 2147483647.0) return std::numeric_limits<int>::max();
-  if (v <= -2147483648.0) return std::numeric_limits<int>::min();
-  return static_cast<int>(std::nearbyint(v));
-}
 
 // Sets positions and paints once, as the setters' own repaints and the final
 // paint would have left it. The setters' repaints are held back only when no
@@ -158,8 +151,9 @@ TPoint LabelAnchor(const TCustomVorel& chart, const TTextLabel& label) {
   int mx = 0, my = 0;
   const TTxtLblAttachMode a = label.AttachToData();
   if (a != tlamNone) chart.WorldToPixel(label.Layer(), label.PosX(), label.PosY(), mx, my);
-  return Point(a == tlamXOnly || a == tlamBoth ? mx : RoundToIntSat(label.PosX()),
-               a == tlamYOnly || a == tlamBoth ? my : RoundToIntSat(label.PosY()));
+  const auto toPixel = [](double v) { return static_cast<int>(vorel_detail::RoundLimited(v)); };
+  return Point(a == tlamXOnly || a == tlamBoth ? mx : toPixel(label.PosX()),
+               a == tlamYOnly || a == tlamBoth ? my : toPixel(label.PosY()));
 }
 
 // Each distance is cut at 2^31 so that the sum of squares fits 64 bits.

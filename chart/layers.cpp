@@ -39,6 +39,15 @@ void StoreAxisRange(TScaleProps& axis, double low, double high) {
   axis.StoreRange(low, high);
 }
 
+// SetLayerRange short of the transforms, which a propagation recomputes once.
+void StoreLayerRange(TCustomVorel& chart, int layer, double xLow, double yLow, double xHigh,
+                     double yHigh) {
+  StoreAxisRange(chart.ScaleX(layer), xLow, xHigh);
+  StoreAxisRange(chart.ScaleY(layer), yLow, yHigh);
+  chart.SyncScale(chart.AxisX(layer), chart.ScaleX(layer));
+  chart.SyncScale(chart.AxisY(layer), chart.ScaleY(layer));
+}
+
 }  // namespace
 
 TScalePropsHoriz& TCustomVorel::ScaleX(int layer) {
@@ -140,11 +149,7 @@ void TCustomVorel::SetAxisMargins(int layer) {
 
 void TCustomVorel::SetLayerRange(int layer, double xLow, double yLow, double xHigh, double yHigh) {
   if (layer < 1 || layer > kVorelLayers) return;
-  TLayer& l = layers_[static_cast<std::size_t>(layer)];
-  StoreAxisRange(*l.x, xLow, xHigh);
-  StoreAxisRange(*l.y, yLow, yHigh);
-  SyncScale(*l.xAxis, *l.x);
-  SyncScale(*l.yAxis, *l.y);
+  StoreLayerRange(*this, layer, xLow, yLow, xHigh, yHigh);
   RecalcTransforms();
 }
 
@@ -160,15 +165,17 @@ void TCustomVorel::SetJointRange(int layer, double xLow, double yLow, double xHi
     yLow = ScaleY(layer).RangeLow();
     yHigh = ScaleY(layer).RangeHigh();
   }
-  SetLayerRange(layer, xLow, yLow, xHigh, yHigh);
+  StoreLayerRange(*this, layer, xLow, yLow, xHigh, yHigh);
   for (int i = 1; i <= kVorelLayers; ++i) {
     const int xLeader = jointLayers_.XControlledBy(i);
     const int yLeader = jointLayers_.YControlledBy(i);
     if (i == layer || (xLeader != layer && yLeader != layer)) continue;
     const TScaleProps& x = ScaleX(xLeader);
     const TScaleProps& y = ScaleY(yLeader);
-    SetLayerRange(i, x.RangeLow(), y.RangeLow(), x.RangeHigh(), y.RangeHigh());
+    StoreLayerRange(*this, i, x.RangeLow(), y.RangeLow(), x.RangeHigh(), y.RangeHigh());
   }
+  // Once for the leader and all its followers: nothing paints in between.
+  RecalcTransforms();
   hold.Release();
 }
 

@@ -141,6 +141,36 @@ TEST(Layers, AxisControlsStandOnThePlottingAreaEdges) {
   EXPECT_EQ(chart.AxisY(1).Width(), chart.Width());
 }
 
+TEST(Layers, IsometricSpansFollowThePlotProportions) {
+  CountingChart chart;
+  chart.SetLayerRange(3, 0, 0, 484, 1);
+  chart.SetIsometric(true);
+  const auto ySpan = [&] { return chart.ScaleY(3).RangeHigh() - chart.ScaleY(3).RangeLow(); };
+  const double ratio = static_cast<double>(chart.AspectY()) / chart.AspectX();
+  EXPECT_DOUBLE_EQ(ySpan(), 484.0 * 256 / 484 * ratio);
+  EXPECT_DOUBLE_EQ(chart.ScaleY(3).RangeHigh() + chart.ScaleY(3).RangeLow(), 1.0);
+  chart.SetMarginTop(120);
+  EXPECT_DOUBLE_EQ(ySpan(), 484.0 * 156 / 484 * ratio);
+  chart.SetIsometric(false);
+  chart.SetMarginTop(20);
+  EXPECT_DOUBLE_EQ(ySpan(), 484.0 * 156 / 484 * ratio);
+}
+
+TEST(Layers, ResizingSurvivesAnAxisThatCannotBeMapped) {
+  CountingChart chart;
+  chart.ScaleY(2).SetLoadingFlag(true);
+  chart.ScaleY(2).StoreRange(0, 1);
+  EXPECT_THROW(chart.ScaleY(2).SetLogarithmic(true), EZarnVorelError);
+  EXPECT_NO_THROW(chart.SetBounds(0, 0, 600, 400));
+  EXPECT_EQ(chart.Width(), 600);
+  EXPECT_FALSE(chart.PaintHold());
+  chart.ScaleY(2).SetLogarithmic(false);
+  int px = 0;
+  int py = 0;
+  chart.WorldToPixel(2, 1, 0, px, py);
+  EXPECT_EQ(px, 600 - 20);
+}
+
 struct LayoutCase {
   TvoLayout layout;
   std::array<int, 4> margins;

@@ -25,9 +25,11 @@ void ResetDateFormat(TDTLabel& format) {
   format.OnChange = std::move(hook);
 }
 
-void CopyDateFormat(TDTLabel& target, const TDTLabel& source) {
-  // TDTLabel::Assign copies the handler too; ours must keep reaching our chart.
-  TDTLabelChangeEvent hook = std::move(target.OnChange);
+// Copies source without firing target's hook and without taking source's
+// (TDTLabel::Assign copies the handler): ours must keep reaching our chart.
+template <class T>
+void AssignKeepingHook(T& target, const T& source) {
+  auto hook = std::move(target.OnChange);
   target.Assign(source);
   target.OnChange = std::move(hook);
 }
@@ -66,15 +68,11 @@ void TScaleProps::Assign(const TPersistent& source) {
   captionAlignment_ = s->captionAlignment_;
   captionAnchor_ = s->captionAnchor_;
   colorScale_ = s->colorScale_;
-  CopyDateFormat(dateFormat_, s->dateFormat_);
+  AssignKeepingHook(dateFormat_, s->dateFormat_);
   decPlaces_ = s->decPlaces_;
   logarithmic_ = s->logarithmic_;
   labelType_ = s->labelType_;
-  {
-    auto hook = std::move(font_.OnChange);
-    font_.Assign(s->font_);
-    font_.OnChange = std::move(hook);
-  }
+  AssignKeepingHook(font_, s->font_);
   minTicks_ = s->minTicks_;
   rangeLow_ = s->rangeLow_;
   rangeHigh_ = s->rangeHigh_;
@@ -101,11 +99,7 @@ void TScaleProps::ResetDefaults() {
   decPlaces_ = -2;
   logarithmic_ = false;
   labelType_ = ftNum;
-  {
-    auto hook = std::move(font_.OnChange);
-    font_.Assign(TFont());
-    font_.OnChange = std::move(hook);
-  }
+  AssignKeepingHook(font_, TFont());
   minTicks_ = 3;
   loading_ = true;
   rangeLow_ = 0.0;
@@ -152,7 +146,7 @@ void TScaleProps::SetColorScale(TColor value) {
 }
 
 void TScaleProps::SetDateFormat(const TDTLabel& value) {
-  CopyDateFormat(dateFormat_, value);
+  AssignKeepingHook(dateFormat_, value);
   Changed();
 }
 

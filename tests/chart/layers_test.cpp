@@ -43,6 +43,20 @@ std::string JoinError(TCustomVorel& chart, int layer, int destination) {
   return "";
 }
 
+TEST(Layers, NewLayersTakeTheirColourAndParityPlacement) {
+  TVorel chart(nullptr);
+  EXPECT_EQ(chart.ScaleX(2).ColorScale(), clMaroon);
+  EXPECT_EQ(chart.ScaleY(15).ColorScale(), clAqua);
+  EXPECT_EQ(chart.ScaleY(16).ColorScale(), clWhite);
+  EXPECT_EQ(chart.ScaleX(7).ScaleType(), sctXT);
+  EXPECT_EQ(chart.ScaleX(8).ScaleType(), sctXB);
+  EXPECT_EQ(chart.ScaleX(8).ScalePos(), 90);
+  EXPECT_EQ(chart.ScaleY(5).ScaleType(), sctYR);
+  EXPECT_EQ(chart.ScaleY(6).ScaleType(), sctYL);
+  EXPECT_EQ(chart.ScaleY(6).ScalePos(), 100);
+  EXPECT_EQ(chart.AxisY(6).ColorScale(), clPurple);
+}
+
 TEST(Layers, JoinsAreCheckedAndLeaveTheTableOnError) {
   CountingChart chart;
   chart.JointLayers().SetXControlledBy(3, 1);

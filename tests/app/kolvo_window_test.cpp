@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QTimer>
 #include <cmath>
+#include <functional>
 #include <string>
 
 #include "app/start_values.h"
@@ -190,16 +191,26 @@ TEST_F(KolvoWindow, CtrlCCopiesTheChartPicture) {
   EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32), Picture(*form_->Vorel1));
 }
 
-TEST_F(KolvoWindow, ExitEndsTheLoopWithZero) {
-  QTimer::singleShot(0, [this] { QTest::mouseClick(WidgetOf(*form_->BButExit), Qt::LeftButton); });
-  QTimer guard;  // ends a loop that the click did not end
+// Runs the loop until something ends it; a guard ends a loop that nothing ended.
+int RunWith(std::function<void()> action) {
+  QTimer::singleShot(0, std::move(action));
+  QTimer guard;
   guard.setSingleShot(true);
   QObject::connect(&guard, &QTimer::timeout, [] {
     Application().SetExitCode(99);
     Application().Terminate();
   });
   guard.start(10000);
-  EXPECT_EQ(Application().Run(), 0);
+  return Application().Run();
+}
+
+TEST_F(KolvoWindow, ExitEndsTheLoopWithZero) {
+  EXPECT_EQ(RunWith([this] { QTest::mouseClick(WidgetOf(*form_->BButExit), Qt::LeftButton); }), 0);
+  EXPECT_EQ(Application().MainForm(), nullptr);
+}
+
+TEST_F(KolvoWindow, TheWindowsOwnCloseControlEndsWithZeroToo) {
+  EXPECT_EQ(RunWith([this] { WidgetOf(*form_)->close(); }), 0);
   EXPECT_EQ(Application().MainForm(), nullptr);
 }
 

@@ -5,6 +5,7 @@
 //   sine_chart --snapshot sine.png  draws it to a picture instead (no display needed)
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <numbers>
 
@@ -17,6 +18,7 @@ using namespace zarn;
 namespace {
 
 constexpr double kPeriod = 2 * std::numbers::pi;
+constexpr std::uint8_t kDotMark = 24;  // a filled circle, 7 pixels across
 
 void PlotSine(TVorel& chart) {
   chart.ClearItems();
@@ -32,13 +34,12 @@ void PlotSine(TVorel& chart) {
 // Marks are drawn onto the finished data: a world point lands on the plotting
 // area's surface at its pixel minus (Left, Top).
 void DrawQuarterMarks(TVorel& chart, TCanvas& canvas, int top, int left) {
-  canvas.Pen().SetColor(clNavy);
-  canvas.Brush().SetColor(clYellow);
+  canvas.Pen().SetColor(clNavy);  // marks fill in the pen colour
   for (int quarter = 0; quarter <= 4; ++quarter) {
     const double x = kPeriod * quarter / 4;
     int px = 0, py = 0;
     chart.WorldToPixel(1, x, std::sin(x), px, py);
-    DrawMarkShape(canvas, 3, px - left, py - top);
+    DrawMarkShape(canvas, kDotMark, px - left, py - top);
   }
 }
 

@@ -93,6 +93,9 @@ class TComponent : public TPersistent {
   virtual void Loaded();
   // Leaves the loading state without Loaded (a layout that failed).
   void AbortLoading();
+  // The loader calls it on every component of a layout, in Loaded's order,
+  // once all of them have run Loaded: what needs the whole tree waits for it.
+  virtual void LayoutLoaded() {}
 
   // Partner asks to hear Notification(this, opRemove) when this is freed.
   // The link works both ways and is dropped when either side goes.

@@ -99,8 +99,8 @@ void TForm::DoCreate() {
   if (OnCreate) OnCreate(this);
 }
 
-void TForm::Loaded() {
-  TCustomControl::Loaded();
+void TForm::LayoutLoaded() {
+  TCustomControl::LayoutLoaded();
   if (showAfterLoad_) {
     showAfterLoad_ = false;
     SetVisible(true);

@@ -59,7 +59,7 @@ class TForm : public TCustomControl {
 
   // Showing creates the windows (through the application's services), fires
   // OnShow and puts the form on screen. While loading, a stored Visible only
-  // takes effect once loading ends.
+  // takes effect once every component of the layout has run Loaded.
   void SetVisible(bool value) override;
   // CloseQuery, OnClose, then by the action: closing the main form ends the
   // application's Run; caHide hides; caFree frees the form later.
@@ -76,7 +76,7 @@ class TForm : public TCustomControl {
   TNotifyEvent OnDestroy;
 
  protected:
-  void Loaded() override;
+  void LayoutLoaded() override;
   void BeforeDestruction() override;
 
  private:

@@ -262,15 +262,16 @@ void Loader::Run(const Json& doc) {
   std::vector<TComponent*> order;
   order.push_back(&root_);
   order.insert(order.end(), created_.begin(), created_.end());
-  for (TComponent* c : order) {
-    try {
-      c->Loaded();
-    } catch (const std::bad_alloc&) {
-      throw;
-    } catch (const std::exception& e) {
-      throw ELayoutError(Label(*c), "", e.what());
+  for (void (TComponent::*step)() : {&TComponent::Loaded, &TComponent::LayoutLoaded})
+    for (TComponent* c : order) {
+      try {
+        (c->*step)();
+      } catch (const std::bad_alloc&) {
+        throw;
+      } catch (const std::exception& e) {
+        throw ELayoutError(Label(*c), "", e.what());
+      }
     }
-  }
   rootLoading_ = false;
 }
 

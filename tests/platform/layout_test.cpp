@@ -96,6 +96,17 @@ TEST_F(Layout, LoadingStateAndLoadedOrderParentsFirst) {
   EXPECT_FALSE(root->IsLoading());
 }
 
+TEST_F(Layout, StoredVisibleFormShowsOnceEveryComponentHasLoaded) {
+  std::string visible = FormWith(R"("Count": 1)", R"(, {"Class": "TTestWidget",
+      "Name": "W0", "Parent": "Frm"})");
+  visible.replace(visible.find(R"("Caption": "T")"), 14,
+                  R"("Caption": "T", "Visible": true, "OnShow": "FormShow")");
+  auto root = CreateFromLayout(visible);
+  EXPECT_EQ(test::LoadedLog(), (std::vector<std::string>{"Frm", "W1", "W0", "show"}));
+  EXPECT_EQ(services->ShownForms, std::vector<std::string>{"Frm"});
+  EXPECT_TRUE(dynamic_cast<TForm&>(*root).HandleAllocated());
+}
+
 TEST_F(Layout, ErrorsNameComponentAndPropertyPath) {
   EXPECT_EQ(ErrorOf(FormWith(R"("Sub.Hihg": 1)")),
             R"(Frm.W1: property "Sub.Hihg": unknown property)");

@@ -138,7 +138,11 @@ class TTestForm : public TForm {
   }
   std::string_view ClassName() const override { return "TTestForm"; }
 
-  void FormShow(TObject*) { log.push_back("show"); }
+  // Also notes how far loading had come.
+  void FormShow(TObject*) {
+    log.push_back("show");
+    LoadedLog().push_back("show");
+  }
   void Ping(TObject* sender) {
     log.push_back("ping " + std::string(dynamic_cast<TComponent*>(sender)->Name()));
   }

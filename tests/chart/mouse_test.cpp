@@ -256,6 +256,11 @@ TEST_F(ChartMouse, PanModesShiftTheRangesByTheMouseTravel) {
   Drag({200, 100}, {310, 100});
   EXPECT_NEAR(chart.ScaleX(1).RangeLow(), 0.1, 1e-12);
   EXPECT_NEAR(chart.ScaleX(1).RangeHigh(), 100, 1e-9);
+  // A shift past the largest double leaves the range as it was.
+  chart.SetLayerRange(1, 1e-100, 0, 1e300, 240);
+  Drag({200, 100}, {50, 100});
+  EXPECT_DOUBLE_EQ(chart.ScaleX(1).RangeLow(), 1e-100);
+  EXPECT_DOUBLE_EQ(chart.ScaleX(1).RangeHigh(), 1e300);
 }
 
 TEST_F(ChartMouse, ZoomDragScalesAboutTheCentre) {

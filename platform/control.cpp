@@ -511,8 +511,10 @@ void TWinControl::PeerStateChanged() {
   if (peer_) peer_->StateChanged();
 }
 
-void TWinControl::CreateSurface() {
-  if (!surface_) surface_ = std::make_unique<TBitmap>(ClientWidth(), ClientHeight());
+TBitmap* TWinControl::AcquireSurface() const {
+  if (ownsSurface_ && !surface_)
+    surface_ = std::make_unique<TBitmap>(ClientWidth(), ClientHeight());
+  return surface_.get();
 }
 
 void TWinControl::SetPeer(std::unique_ptr<TControlPeer> peer) {
@@ -523,6 +525,7 @@ void TWinControl::CreateHandle() {
   if (!handleAllocated_) {
     handleAllocated_ = true;
     needsPaint_ = true;
+    AcquireSurface();  // the backend shows it from now on
     CreateWnd();
   }
   for (TWinControl* w : std::vector<TWinControl*>(tabList_))
@@ -675,23 +678,20 @@ void TCustomControl::PaintWindow() {
 // ---- TGraphicControl ----
 
 TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner) {
-  RebuildCanvas();
+  Retarget(&nowhere_);
+  PlaceCanvas();
 }
 
 TGraphicControl::~TGraphicControl() = default;
 
-void TGraphicControl::RebuildCanvas() {
-  TBitmap* target = &nowhere_;
-  if (Parent())
-    if (TBitmap* s = Parent()->SurfaceBitmap()) target = s;
-  if (!canvas_ || target != target_) {
-    canvas_ = std::make_unique<TCanvas>(*target);
-    target_ = target;
-  }
-  PrepareCanvas();
+void TGraphicControl::Retarget(TBitmap* target) {
+  if (target == nullptr) target = &nowhere_;
+  if (canvas_ && target == target_) return;
+  canvas_ = std::make_unique<TCanvas>(*target);
+  target_ = target;
 }
 
-void TGraphicControl::PrepareCanvas() {
+void TGraphicControl::PlaceCanvas() {
   if (target_ == &nowhere_)
     canvas_->SetOrigin(Point(0, 0));
   else
@@ -699,12 +699,19 @@ void TGraphicControl::PrepareCanvas() {
   canvas_->SetClipRect(Rect(0, 0, Width(), Height()));
 }
 
+void TGraphicControl::PrepareCanvas() {
+  Retarget(Parent() ? Parent()->AcquireSurface() : nullptr);
+  PlaceCanvas();
+}
+
 void TGraphicControl::ParentChanged() {
-  RebuildCanvas();
+  // Joining a parent is no reason yet to allocate the parent's pixels.
+  Retarget(Parent() ? Parent()->SurfaceBitmap() : nullptr);
+  PlaceCanvas();
 }
 
 void TGraphicControl::BoundsChanged(bool /*sizeChanged*/) {
-  PrepareCanvas();
+  PlaceCanvas();
   Invalidate();
 }
 

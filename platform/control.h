@@ -273,13 +273,17 @@ class TWinControl : public TControl {
   void DisableAlign() { ++alignDisabled_; }
   void EnableAlign();
 
-  // The surface a custom control paints into (null for other windowed controls).
+  // The surface a custom control paints into: null for other windowed
+  // controls, and until the window is created or the control first paints.
   TBitmap* SurfaceBitmap() const { return surface_.get(); }
   // Set whenever a canvas on the surface is handed out, cleared by the backend
   // once it showed the surface: it presents only surfaces drawn on meanwhile.
   bool SurfaceDrawn() const { return surfaceDrawn_; }
   void MarkSurfaceDrawn() { surfaceDrawn_ = true; }
   void SurfaceShown() { surfaceDrawn_ = false; }
+  // The same surface, allocated now if it is still missing; null for windowed
+  // controls without a surface of their own.
+  TBitmap* AcquireSurface() const;
 
   // The backend's peer (null headless).
   TControlPeer* Peer() const { return peer_.get(); }
@@ -340,8 +344,10 @@ class TWinControl : public TControl {
   // Tells the peer that a control-specific value changed.
   void PeerStateChanged();
   void DetachChildren();
-  // Gives the control a surface of its own (custom controls).
-  void CreateSurface();
+  // Gives the control a surface of its own (custom controls). Its pixels are
+  // allocated only once they are needed, so that a control without a window
+  // that draws on someone else's canvas owns none.
+  void CreateSurface() { ownsSurface_ = true; }
 
  private:
   friend class TControl;
@@ -355,7 +361,8 @@ class TWinControl : public TControl {
   std::vector<TWinControl*> tabList_;
   int pendingTabOrder_ = -1;
   std::unique_ptr<TControlPeer> peer_;
-  std::unique_ptr<TBitmap> surface_;
+  mutable std::unique_ptr<TBitmap> surface_;  // allocated on first use
+  bool ownsSurface_ = false;
   bool handleAllocated_ = false;
   bool needsPaint_ = true;
   bool surfaceDrawn_ = false;
@@ -374,15 +381,16 @@ class TCustomControl : public TWinControl {
   explicit TCustomControl(TComponent* AOwner);
   std::string_view ClassName() const override { return "TCustomControl"; }
 
+  // Reaching the canvas or the surface allocates the surface's pixels.
   TCanvas& Canvas() {
     MarkSurfaceDrawn();
-    return SurfaceBitmap()->Canvas();
+    return AcquireSurface()->Canvas();
   }
   TBitmap& Surface() {
     MarkSurfaceDrawn();
-    return *SurfaceBitmap();
+    return *AcquireSurface();
   }
-  const TBitmap& Surface() const { return *SurfaceBitmap(); }
+  const TBitmap& Surface() const { return *AcquireSurface(); }
 
   void PaintWindow() override;
 
@@ -409,7 +417,8 @@ class TGraphicControl : public TControl {
   }
   void Invalidate() override;
   void Repaint() override;
-  // Points the canvas at the parent's surface and this control's place on it.
+  // Points the canvas at the parent's surface (allocating it, since drawing
+  // follows) and this control's place on it.
   void PrepareCanvas();
 
  protected:
@@ -417,7 +426,8 @@ class TGraphicControl : public TControl {
   void ParentChanged() override;
 
  private:
-  void RebuildCanvas();
+  void Retarget(TBitmap* target);
+  void PlaceCanvas();
   TBitmap nowhere_;  // target while there is no parent surface
   TBitmap* target_ = nullptr;
   std::unique_ptr<TCanvas> canvas_;

@@ -108,6 +108,30 @@ TEST(Anchors, RightAndBottomFollowTheParent) {
   EXPECT_EQ(fixed.BoundsRect(), Rect(5, 5, 10, 10));
 }
 
+TEST(Paint, SurfacePixelsOnlyOnceTheWindowExistsOrSomethingDraws) {
+  TBoard board(nullptr);
+  board.SetBounds(0, 0, 40, 30);
+  board.SetBounds(0, 0, 50, 40);
+  EXPECT_EQ(board.SurfaceBitmap(), nullptr);
+  board.CreateHandle();
+  ASSERT_NE(board.SurfaceBitmap(), nullptr);
+  EXPECT_EQ(board.SurfaceBitmap()->Width(), 50);
+  EXPECT_EQ(board.SurfaceBitmap()->Height(), 40);
+
+  // A graphic child drawing outside a paint (a setter's direct repaint) on a
+  // parent without a window: the parent's pixels appear for it.
+  TBoard host(nullptr);
+  host.SetBounds(0, 0, 20, 20);
+  TSwatch& swatch = TComponent::Create<TSwatch>(host);
+  swatch.SetParent(&host);
+  swatch.SetBounds(2, 3, 4, 4);
+  EXPECT_EQ(host.SurfaceBitmap(), nullptr);
+  swatch.PrepareCanvas();
+  swatch.Paint();
+  ASSERT_NE(host.SurfaceBitmap(), nullptr);
+  EXPECT_EQ(host.SurfaceBitmap()->ScanLine(3)[2], clRed);
+}
+
 TEST(Paint, GraphicControlsPaintThroughTheParentCanvasAfterIt) {
   TBoard board(nullptr);
   board.SetBounds(0, 0, 40, 30);

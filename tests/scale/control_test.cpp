@@ -275,6 +275,39 @@ TEST_F(ScalePaint, ExternalCanvasWithOffsets) {
   EXPECT_EQ(other.Canvas().Pixel(100 + 20, 50 + 379), clBlack);
 }
 
+// The chart's axes: no window, no parent, suspended, drawing on the chart's
+// image when asked. They own no pixels, and draw what a windowed scale of the
+// same size and settings draws on its own surface.
+TEST(ScaleControl, WindowlessAxisOwnsNoPixelsAndDrawsAsAWindowedOne) {
+  auto setUp = [](TScale& s) {
+    s.SetTransparent(true);
+    s.SetCaption("t");
+    s.SetBounds(0, 0, 300, 120);
+    s.SetScaleType(sctXT);
+    s.SetRange(-1, 7);
+  };
+  TBitmap image(300, 120);
+  TScale axis(nullptr);
+  setUp(axis);
+  axis.SetEmbedded(true);
+  axis.SetExternalCanvas(&image.Canvas(), 0, 0);
+  EXPECT_EQ(axis.SurfaceBitmap(), nullptr);
+  axis.SetBounds(0, 0, 553, 315);
+  axis.SetBounds(0, 0, 300, 120);
+  axis.RenderNow();
+  EXPECT_TRUE(axis.Suspended());
+  EXPECT_EQ(axis.SurfaceBitmap(), nullptr);
+  EXPECT_EQ(image.Canvas().Pixel(20, 20), clBlack);  // the base line at MarginTop
+
+  TScale windowed(nullptr);
+  windowed.CreateHandle();
+  windowed.SetColor(clWhite);
+  setUp(windowed);
+  windowed.Repaint();
+  EXPECT_GT(axis.NumTicks(), 10);
+  EXPECT_EQ(windowed.Surface().Pixels(), image.Pixels());
+}
+
 TEST(ZoomPan, DragArithmetic) {
   TZoomPanInput in;
   in.Width = in.Height = 400;

@@ -116,7 +116,7 @@ void DrawShape(TCanvas& surface, int type, int x, int y) {
   TMarkPainter m(surface, x, y);
   // Only the types with a printer form look the printer up.
   const bool printer = (type >= 1 && type <= 6) || type == 18 || type == 25
-                           ? &surface == &Printer().Canvas()
+                           ? Printer().IsPrinterCanvas(surface)
                            : false;
   switch (type) {
     case 0:

@@ -4,7 +4,7 @@
 
 namespace zarn {
 
-TPrinter::TPrinter() : page_(kPageWidth, kPageHeight) {
+TPrinter::TPrinter() {
   TDeviceContext dc;
   dc.LogPixelsX = kPixelsPerInch;
   dc.LogPixelsY = kPixelsPerInch;
@@ -18,11 +18,20 @@ TPrinter::TPrinter() : page_(kPageWidth, kPageHeight) {
   page_.Canvas().Font().SetSize(8);
 }
 
+TCanvas& TPrinter::Canvas() {
+  AllocatePage();
+  return page_.Canvas();
+}
+
+void TPrinter::AllocatePage() {
+  page_.SetSize(kPageWidth, kPageHeight);  // new pixels are white
+}
+
 void TPrinter::BeginDoc() {
   TCanvas& c = page_.Canvas();
   c.ResetClipRect();
   c.SetOrigin({0, 0});
-  page_.SetSize(kPageWidth, kPageHeight);
+  AllocatePage();
   std::fill(page_.ScanLine(0), page_.ScanLine(0) + page_.Pixels().size(), clWhite);
   printing_ = true;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The program's printer: a page image (A4 at 300 pixels per inch) that
-// BeginDoc clears and EndDoc saves as a PNG file. Callers compare a canvas
-// with Printer().Canvas() by identity to choose printer forms of drawings.
+// BeginDoc clears and EndDoc saves as a PNG file. Drawings that have printer
+// forms ask IsPrinterCanvas, which costs nothing: the 34 MB page is allocated
+// only when a document begins or someone takes the canvas to draw on it.
 
 #include <string>
 
@@ -19,16 +20,20 @@ class TPrinter {
   TPrinter(const TPrinter&) = delete;
   TPrinter& operator=(const TPrinter&) = delete;
 
-  TCanvas& Canvas() { return page_.Canvas(); }
+  // The page's canvas, with the page allocated for drawing.
+  TCanvas& Canvas();
+  bool IsPrinterCanvas(const TCanvas& canvas) { return &canvas == &page_.Canvas(); }
   HDC Handle() { return page_.Canvas().Handle(); }
-  int PageWidth() const { return page_.Width(); }
-  int PageHeight() const { return page_.Height(); }
+  int PageWidth() const { return kPageWidth; }
+  int PageHeight() const { return kPageHeight; }
+  bool PageAllocated() const { return !page_.Empty(); }
   bool Printing() const { return printing_; }
 
   void BeginDoc();                          // clears the page to white
   bool EndDoc(const std::string& pngPath);  // saves the page; false when it cannot be written
 
  private:
+  void AllocatePage();
   TBitmap page_;
   bool printing_ = false;
 };

@@ -281,6 +281,19 @@ TEST(MarkShape, BoldCrossIsSmallerOnThePrinter) {
   EXPECT_EQ(PrinterMark(25), printer);
 }
 
+// Asking whether a canvas is the printer's must not allocate the printer's
+// page. The page is shared by the process, so this holds only where no
+// earlier test drew on it (ctest runs each test alone).
+TEST(MarkShape, PlainBitmapsLeaveThePrinterPageUnallocated) {
+  if (Printer().PageAllocated()) GTEST_SKIP() << "an earlier test drew on the printer";
+  Page p;
+  for (int type = 0; type <= 255; ++type)
+    DrawMarkShape(p.bmp.Canvas(), static_cast<std::uint8_t>(type), 20, 20);
+  EXPECT_FALSE(Printer().PageAllocated());
+  Printer().BeginDoc();
+  EXPECT_TRUE(Printer().PageAllocated());
+}
+
 TEST(MarkShape, BrushColourLeftAsFoundForEveryShape) {
   for (int type = 0; type <= 51; ++type) {
     for (TBrushStyle style : {bsSolid, bsClear}) {

@@ -31,7 +31,8 @@ long double Frac(long double x) {
 }  // namespace
 
 std::string FormatAngle(TAngleKind Kind, std::int32_t Decimals, double X) {
-  if (!std::isfinite(X)) return {};
+  // Minutes and seconds of a value without digits would only repeat it.
+  if (!std::isfinite(X)) return FormatFloatFixed(X, 1, 0) + kDegreeSign;
   const int decimals = std::clamp(Decimals, 0, 8);
   if (Kind == akDeg) return FormatFloatFixed(X, 1, decimals) + kDegreeSign;
 

@@ -54,80 +54,83 @@ std::string BuildDisplayText(const TDisplaySettings& s, const TTextWidthFunc& te
   const double v = s.Value;
   const int precision = std::clamp(s.Precision, 0, 15);
   std::string text;
-  bool overflow = std::isnan(v) && s.DisplayType != dtState;
-
-  if (!overflow) {
-    switch (s.DisplayType) {
-      case dtFloat:
-        text = Format("%*.*g", {1, precision, v});
-        break;
-      case dtFixP:
-        text = Format("%*.*f", {1, precision, v});
-        break;
-      case dtExp:
-        text = Format("%*.*e", {1, precision, v});
-        break;
-      case dtHex:
-        if (InWordRange(v)) {
-          const int n = std::min(precision, 8);
-          text = LastChars(Format("%*.*x", {1, n, RoundToInt64(v)}), n);
-        } else {
-          overflow = true;
-        }
-        break;
-      case dtZeroInt:
-        if (v >= -2147483648.0 && v <= 2147483647.0) {
-          text = Format("%*.*d", {1, precision, RoundToInt64(v)});
-        } else {
-          overflow = true;
-        }
-        break;
-      case dtInt: {
-        const double r = std::nearbyint(v);
-        if (r >= -9223372036854775808.0 && r < 9223372036854775808.0) {
-          text = Format("%*.*d", {1, 0, static_cast<std::int64_t>(r)});
-        } else {
-          overflow = true;
-        }
-        break;
-      }
-      case dtDateTime:
-        if (IsDateTimeInRange(v)) {
-          text = FormatDateTime(s.DTFormat, v);
-        } else {
-          overflow = true;
-        }
-        break;
-      case dtState:
-        text = s.StateText;
-        break;
-      case dtBin:
-      case dtOct:
-        if (InWordRange(v)) {
-          const bool bin = s.DisplayType == dtBin;
-          const int n = std::min(precision, bin ? 32 : 12);
-          const auto digits = static_cast<std::uint8_t>(n);
-          text = LastChars(
-              bin ? FormatBinary(Low32Bits(v), digits) : FormatOctal(Low32Bits(v), digits), n);
-        } else {
-          overflow = true;
-        }
-        break;
-      case dtDeg:
-      case dtDegMin:
-      case dtDegMinSec:
-        text = FormatAngle(static_cast<TAngleKind>(s.DisplayType - dtDeg), precision, v);
-        overflow = text.empty();
-        break;
-      case dtEEng:
-      case dtEEngNoDP:
-        text = FormatEngineering(s.DisplayType == dtEEng ? precision : -precision, v);
-        overflow = text.empty();
-        break;
-      default:
+  // A value that is not a number fails the range tests of the word and
+  // integer forms; the other forms write it as they write any value.
+  bool overflow = false;
+  switch (s.DisplayType) {
+    case dtFloat:
+      text = Format("%*.*g", {1, precision, v});
+      break;
+    case dtFixP:
+      text = Format("%*.*f", {1, precision, v});
+      break;
+    case dtExp:
+      text = Format("%*.*e", {1, precision, v});
+      break;
+    case dtHex:
+      if (InWordRange(v)) {
+        const int n = std::min(precision, 8);
+        text = LastChars(Format("%*.*x", {1, n, RoundToInt64(v)}), n);
+      } else {
         overflow = true;
-        break;
+      }
+      break;
+    case dtZeroInt:
+      if (v >= -2147483648.0 && v <= 2147483647.0) {
+        text = Format("%*.*d", {1, precision, RoundToInt64(v)});
+      } else {
+        overflow = true;
+      }
+      break;
+    case dtInt: {
+      const double r = std::nearbyint(v);
+      if (std::isnan(r)) {
+        text = FormatFloatFixed(r, 1, 0);  // as the floating-point forms write it
+      } else if (r >= -9223372036854775808.0 && r < 9223372036854775808.0) {
+        text = Format("%*.*d", {1, 0, static_cast<std::int64_t>(r)});
+      } else {
+        overflow = true;
+      }
+      break;
     }
+    case dtDateTime:
+      if (std::isnan(v)) {
+        text = FormatFloatFixed(v, 1, 0);
+      } else if (IsDateTimeInRange(v)) {
+        text = FormatDateTime(s.DTFormat, v);
+      } else {
+        overflow = true;
+      }
+      break;
+    case dtState:
+      text = s.StateText;
+      break;
+    case dtBin:
+    case dtOct:
+      if (InWordRange(v)) {
+        const bool bin = s.DisplayType == dtBin;
+        const int n = std::min(precision, bin ? 32 : 12);
+        const auto digits = static_cast<std::uint8_t>(n);
+        text = LastChars(
+            bin ? FormatBinary(Low32Bits(v), digits) : FormatOctal(Low32Bits(v), digits), n);
+      } else {
+        overflow = true;
+      }
+      break;
+    case dtDeg:
+    case dtDegMin:
+    case dtDegMinSec:
+      text = FormatAngle(static_cast<TAngleKind>(s.DisplayType - dtDeg), precision, v);
+      overflow = text.empty();
+      break;
+    case dtEEng:
+    case dtEEngNoDP:
+      text = FormatEngineering(s.DisplayType == dtEEng ? precision : -precision, v);
+      overflow = text.empty();
+      break;
+    default:
+      overflow = true;
+      break;
   }
 
   if (overflow) {

@@ -66,7 +66,7 @@ std::string FormatBinary(std::uint32_t Value, std::uint8_t Digits);
 
 // X degrees as "12.50°", "12° 30.00'" or "12° 30' 0.0\"" with Decimals (0 … 8)
 // decimals on the last field. Negative angles keep their sign on the degrees
-// ("-0° 15'"). NaN and infinities give an empty text.
+// ("-0° 15'"). NaN and infinities give the degrees alone ("NAN°").
 std::string FormatAngle(TAngleKind Kind, std::int32_t Decimals, double X);
 
 // The text of the value field. Empty when Settings.Empty is set (the hook is

@@ -86,11 +86,10 @@ TEST(FormatAngle, DegreesMinutesAndSeconds) {
   EXPECT_EQ(FormatAngle(akDegMinSec, 0, 359.99999), "360\u00B0  0'   0\"");
 }
 
-TEST(FormatAngle, NotFiniteGivesEmptyText) {
+TEST(FormatAngle, NotFiniteWritesTheDegreesOnly) {
   for (TAngleKind kind : {akDeg, akDegMin, akDegMinSec}) {
-    EXPECT_EQ(FormatAngle(kind, 2, kNaN), "");
-    EXPECT_EQ(FormatAngle(kind, 2, kInf), "");
-    EXPECT_EQ(FormatAngle(kind, 2, -kInf), "");
+    EXPECT_EQ(FormatAngle(kind, 2, kNaN), "NAN\u00B0");
+    EXPECT_EQ(FormatAngle(kind, 2, -kInf), "-INF\u00B0");
   }
   EXPECT_FALSE(FormatAngle(akDegMinSec, 8, 1e300).empty());
 }

@@ -40,8 +40,14 @@ struct TDecimalDigits {
 
 TDecimalDigits SignificantDigits(long double x, int count) {
   std::string buf(static_cast<std::size_t>(count) + 32, '\0');
-  const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(x),
-                                 std::chars_format::scientific, count - 1);
+  const long double a = std::fabs(x);
+  // The double conversion is many times faster than the extended one; for a
+  // value that is a double both write the same digits.
+  const double asDouble = static_cast<double>(a);
+  const auto res = asDouble == a ? std::to_chars(buf.data(), buf.data() + buf.size(), asDouble,
+                                                 std::chars_format::scientific, count - 1)
+                                 : std::to_chars(buf.data(), buf.data() + buf.size(), a,
+                                                 std::chars_format::scientific, count - 1);
   TDecimalDigits out;
   const char* p = buf.data();
   for (; p != res.ptr && *p != 'e'; ++p) {
@@ -99,13 +105,26 @@ std::string IntegerText(std::int64_t v, int precision, bool hex) {
 std::string FormatFloatFixed(long double x, int width, int decimals) {
   if (std::string special = NonFiniteText(x); !special.empty()) return PadLeft(special, width);
   decimals = Clamp(decimals, 0, kMaxFormatPrecision);
-  std::string buf(kIntegerRoom + static_cast<std::size_t>(decimals), '\0');
+  std::string text;
+  // Tick labels and read-outs write short numbers: a small buffer first, and
+  // the faster double conversion whenever the value is a double.
+  char small[64];
+  const double asDouble = static_cast<double>(x);
   const auto res =
-      std::to_chars(buf.data(), buf.data() + buf.size(), x, std::chars_format::fixed, decimals);
-  buf.resize(static_cast<std::size_t>(res.ptr - buf.data()));
+      asDouble == x
+          ? std::to_chars(small, small + sizeof small, asDouble, std::chars_format::fixed, decimals)
+          : std::to_chars(small, small + sizeof small, x, std::chars_format::fixed, decimals);
+  if (res.ec == std::errc{}) {
+    text.assign(small, res.ptr);
+  } else {
+    text.assign(kIntegerRoom + static_cast<std::size_t>(decimals), '\0');
+    const auto big = std::to_chars(text.data(), text.data() + text.size(), x,
+                                   std::chars_format::fixed, decimals);
+    text.resize(static_cast<std::size_t>(big.ptr - text.data()));
+  }
   // Negative zero is not a negative value.
-  if (!(x < 0) && !buf.empty() && buf[0] == '-') buf.erase(0, 1);
-  return PadLeft(std::move(buf), width);
+  if (!(x < 0) && !text.empty() && text[0] == '-') text.erase(0, 1);
+  return PadLeft(std::move(text), width);
 }
 
 std::string FormatFloatExponent(long double x, int digits, int expDigits) {

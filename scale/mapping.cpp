@@ -261,9 +261,11 @@ int TScaleEngine::PixelLength() const {
 }
 
 int TScaleEngine::MaxTickSteps() const {
-  // Positions a pixel or more apart never exceed the pixel length plus the few
-  // examined beyond the ends; denser sequences stop there.
-  return std::max(PixelLength(), kMaxRecordedTicks) + 16;
+  // Every sequence of up to kMaxDrawnTicks ticks is drawn whole (with the few
+  // positions examined beyond its ends). Only one tick per unit over a huge
+  // range makes more; those are cut, as no reader could tell them apart, so
+  // that no range takes long to draw.
+  return kMaxDrawnTicks + 16;
 }
 
 void TScaleEngine::UpdateMapping() {

@@ -145,6 +145,8 @@ struct TZoomPanInput {
 bool ComputeZoomPanRange(const TZoomPanInput& in, double& NewLow, double& NewHigh);
 
 inline constexpr int kMaxRecordedTicks = 250;
+// The most ticks one drawing of a scale draws.
+inline constexpr int kMaxDrawnTicks = 10000;
 
 // The engine behind every axis: settings, mapping, tick list and drawing on a
 // canvas. TScale adds the control around it; the engine on its own has no

@@ -72,6 +72,24 @@ void BM_DateAxis10Years(benchmark::State& state) {
 }
 BENCHMARK(BM_DateAxis10Years);
 
+// The densest sequences: one labelled tick per unit (MinTicks 0), drawn
+// whole up to 10 000 ticks and cut beyond, and 600 decades.
+void BM_UnitTicks(benchmark::State& state) {
+  Axis axis(sctXT);
+  axis.scale.SetRange(0, static_cast<double>(state.range(0)));
+  axis.scale.SetMinTicks(0);
+  Run(state, axis);
+}
+BENCHMARK(BM_UnitTicks)->Arg(1000)->Arg(10000)->Arg(1000000000)->Unit(benchmark::kMillisecond);
+
+void BM_LogAxis600Decades(benchmark::State& state) {
+  Axis axis(sctYR);
+  axis.scale.SetRange(1e-300, 1e300);
+  axis.scale.SetLogarithmic(true);
+  Run(state, axis);
+}
+BENCHMARK(BM_LogAxis600Decades)->Unit(benchmark::kMillisecond);
+
 // The tick computation alone, without text: label type ftNoFigs.
 void BM_ViewerXAxisTicksOnly(benchmark::State& state) {
   Axis axis(sctXT);

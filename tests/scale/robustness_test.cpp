@@ -21,8 +21,8 @@ struct RangeCase {
   TFigType type;
 };
 
-// Every drawing ends, records at most 250 positions and draws at most about
-// one tick per pixel of the scale (plus the few beyond its ends) per pass.
+// Every drawing ends, records at most 250 positions and draws at most the
+// bound of ticks (plus the few beyond the ends) per pass.
 void ExpectBounded(const RangeCase& c, TScaleType scaleType) {
   ProbeEngine e;
   e.SetScaleType(scaleType);
@@ -32,7 +32,7 @@ void ExpectBounded(const RangeCase& c, TScaleType scaleType) {
   e.SetLogarithmic(c.logarithmic);
   const Drawn d = Capture(e);
   EXPECT_LE(e.NumTicks(), 250);
-  EXPECT_LE(d.ticks.size(), 3u * (359 + 16 + 250));
+  EXPECT_LE(d.ticks.size(), 3u * (kMaxDrawnTicks + 16));
   for (TPoint p : d.tickPixels) {
     EXPECT_GE(std::min(p.X, p.Y), -2147483647);
   }
@@ -83,7 +83,7 @@ TEST(Robustness, EveryTickLoopEnds) {
   }
 }
 
-TEST(Robustness, DenseTicksStopAtThePixelLengthAndKeepTheFirst250) {
+TEST(Robustness, AbsurdlyDenseTicksStopAtTheBoundAndKeepTheFirst250) {
   ProbeEngine e;
   e.SetMinTicks(0);
   e.SetRange(0, 1e9);
@@ -92,9 +92,9 @@ TEST(Robustness, DenseTicksStopAtThePixelLengthAndKeepTheFirst250) {
   ASSERT_EQ(e.NumTicks(), 250);
   for (int i = 1; i <= 250; ++i)
     EXPECT_EQ(e.TickPosition(i), i - 1);
-  // Each pass examines the pixel length and a few more; the short pass skips
-  // its start below 0.
-  EXPECT_EQ(d.ticks.size(), 2u * (359 + 16) - 1);
+  // Each pass examines the bound and a few more; the short pass skips its
+  // start below 0.
+  EXPECT_EQ(d.ticks.size(), 2u * (kMaxDrawnTicks + 16) - 1);
 }
 
 TEST(Robustness, EqualEndsAreNeverStoredEvenWhereOneIsLost) {

@@ -184,6 +184,21 @@ TEST(LinearTicks, RecordsAtMost250ButDrawsOn) {
   EXPECT_EQ(d.ticks.size(), 301u * 2);
 }
 
+// Sequences far denser than the scale's pixels are still drawn whole: every
+// tick and every label up to the end of the range.
+TEST(LinearTicks, DenseSequencesAreDrawnToTheEnd) {
+  for (double high : {1000.0, 9999.0}) {
+    ProbeEngine e;  // 400 pixels wide
+    e.SetMinTicks(0);
+    e.SetRange(0, high);
+    const Drawn d = Capture(e);
+    EXPECT_EQ(d.labels.size(), static_cast<std::size_t>(high) + 1);
+    EXPECT_EQ(d.labelValues.back(), high);
+    EXPECT_EQ(d.labels.back(), FormatTickNumber(high, 0));
+    EXPECT_EQ(d.ticks.size(), 2 * d.labels.size());
+  }
+}
+
 TEST(LinearTicks, TickMarksHaveTheirLengthsAndDirections) {
   // Long ticks 7 pixels on horizontal, 6 on vertical scales, short ones 4,
   // pointing away from the base line into the scale.
@@ -246,6 +261,16 @@ TEST(LogTicks, DenseAddsLabelledTwoAndFiveAndShortOthers) {
   e.SetShortTicks(false);
   Capture(e);
   EXPECT_EQ(e.NumTicks(), 10);
+}
+
+TEST(LogTicks, SixHundredDecadesAreDrawnToTheEnd) {
+  ProbeEngine e;
+  e.SetRange(1e-300, 1e300);
+  e.SetLogarithmic(true);
+  const Drawn d = Capture(e);
+  EXPECT_EQ(d.ticks.size(), 601u);
+  EXPECT_EQ(d.labels.size(), 601u);
+  EXPECT_DOUBLE_EQ(d.ticks.back(), 1e300);
 }
 
 TEST(LogTicks, LessThanADecadeUsesTheLinearSequence) {

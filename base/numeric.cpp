@@ -1,12 +1,11 @@
 #include "base/zarn_numeric.h"
 
-#include <algorithm>
-#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdint>
 #include <utility>
 
+#include "platform/zarn_format.h"
 #include "surface/zarn_errors.h"
 
 namespace zarn {
@@ -48,24 +47,7 @@ int FloorInt(double X) {
 }
 
 std::string FormatFixed(int Width, int Decimals, double X) {
-  const int width = std::clamp(Width, 0, kFormatFixedMax);
-  const int decimals = std::clamp(Decimals, 0, kFormatFixedMax);
-  std::string text;
-  if (std::isnan(X)) {
-    text = "NaN";
-  } else if (std::isinf(X)) {
-    text = X < 0 ? "-Inf" : "Inf";
-  } else {
-    if (X == 0.0) X = 0.0;  // no "-" for negative zero
-    // Up to 309 integer digits, the sign, the point and the decimals.
-    text.resize(320 + static_cast<std::size_t>(decimals));
-    const auto res = std::to_chars(text.data(), text.data() + text.size(), X,
-                                   std::chars_format::fixed, decimals);
-    text.resize(res.ec == std::errc{} ? static_cast<std::size_t>(res.ptr - text.data()) : 0);
-  }
-  if (text.size() < static_cast<std::size_t>(width))
-    text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
-  return text;
+  return FormatFloatFixed(X, Width, Decimals);
 }
 
 void ExchangeInt(int& A, int& B) noexcept {

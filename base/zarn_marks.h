@@ -3,9 +3,7 @@
 // data-point marks. They draw with the canvas's current pen and brush and keep
 // no state of their own.
 
-#include <array>
 #include <cstdint>
-#include <string_view>
 
 #include "surface/zarn_canvas.h"
 #include "surface/zarn_color.h"
@@ -16,10 +14,6 @@ enum TFrameStyle : std::uint8_t { fsNone, fsSimple, fsLowered, fsRaised, fsEmbos
 // The colours a control hands to its frame: fixed black, white and greys, or
 // the desktop's button shadow and highlight.
 enum TColorScheme : std::uint8_t { csBWG, csSystem };
-
-inline constexpr std::array<std::string_view, 6> kFrameStyleNames{
-    "fsNone", "fsSimple", "fsLowered", "fsRaised", "fsEmbossed", "fsEngraved"};
-inline constexpr std::array<std::string_view, 2> kColorSchemeNames{"csBWG", "csSystem"};
 
 // Frames the rectangle whose corner pixels (Left, Top) and (Right, Bottom) are
 // both inside. Sets the pen colour and leaves the pen at the last point drawn.

@@ -24,13 +24,7 @@ double DecimalLog(double X);
 // The largest integer not above X, saturated to the int range; 0 for NaN.
 int FloorInt(double X);
 
-// X with exactly Decimals digits after a "." (whatever the locale), a leading
-// "-" when negative, left-padded with blanks to at least Width characters.
-// Rounding is to nearest on the exact binary value, ties to even (as printf).
-// Negative Width or Decimals count as 0; both are capped at kFormatFixedMax so
-// that a wild argument cannot ask for gigabytes. NaN and infinities are
-// written "NaN", "Inf" and "-Inf", padded the same way.
-inline constexpr int kFormatFixedMax = 4096;
+// Str(X, Width, Decimals): FormatFloatFixed with the arguments in this order.
 std::string FormatFixed(int Width, int Decimals, double X);
 
 void ExchangeInt(int& A, int& B) noexcept;

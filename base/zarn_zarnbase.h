@@ -4,6 +4,7 @@
 #include "base/zarn_alignment.h"
 #include "base/zarn_colornames.h"
 #include "base/zarn_engineering.h"
+#include "base/zarn_frame_names.h"
 #include "base/zarn_marks.h"
 #include "base/zarn_numeric.h"
 #include "base/zarn_textlabel.h"

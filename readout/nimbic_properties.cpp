@@ -2,26 +2,11 @@
 
 #include <cstdint>
 
+#include "base/zarn_frame_names.h"
 #include "platform/properties.h"
 #include "readout/zarn_nimbic.h"
 
 namespace zarn {
-
-namespace {
-
-// Built on first use, so that no static initialisation order is assumed.
-const TEnumInfo& FrameStyleInfo() {
-  static const TEnumInfo info(
-      "TFrameStyle", {"fsNone", "fsSimple", "fsLowered", "fsRaised", "fsEmbossed", "fsEngraved"});
-  return info;
-}
-
-const TEnumInfo& ColorSchemeInfo() {
-  static const TEnumInfo info("TColorScheme", {"csBWG", "csSystem"});
-  return info;
-}
-
-}  // namespace
 
 const TEnumInfo& DisplayInfo() {
   static const TEnumInfo info(

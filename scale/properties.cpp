@@ -1,6 +1,7 @@
 // Published properties of TScale and TDTLabel.
 
 #include "platform/properties.h"
+#include "base/zarn_frame_names.h"
 #include "scale/zarn_scale.h"
 
 namespace zarn {
@@ -45,16 +46,6 @@ const TEnumInfo& MouseActModeInfo() {
 }
 
 namespace {
-
-const TEnumInfo& FrameStyleInfo() {
-  static const TEnumInfo info(
-      "TFrameStyle", {"fsNone", "fsSimple", "fsLowered", "fsRaised", "fsEmbossed", "fsEngraved"});
-  return info;
-}
-const TEnumInfo& ColorSchemeInfo() {
-  static const TEnumInfo info("TColorScheme", {"csBWG", "csSystem"});
-  return info;
-}
 
 void PublishDTLabel(TPropertyRegistrar<TDTLabel>& r) {
   using C = TDTLabel;

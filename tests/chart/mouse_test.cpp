@@ -331,6 +331,7 @@ TEST_F(ChartMouse, MouseTraceRecordsStrokesAndRedrawsThem) {
   chart.SetMouseAction(maDrawMTrace);
   chart.SetMouseTraceInvert(false);
   chart.SetMouseTraceColor(clRed);
+  chart.Surface();  // a shown chart has its pixels, and the trace is drawn on them at once
   Press(100, 100);
   Release(100, 100);  // a click without a move
   Press(100, 100);

@@ -52,8 +52,10 @@ long double AxisPixel(const TScaleProps& axis, double value, long double k, long
   return k == 0 ? d : lowEnd;
 }
 
+// rint rounds exactly like nearbyint (halves to even) but skips saving and
+// restoring the floating-point environment, which dominated a crosshair drag.
 int ToPixel(long double f) {
-  return static_cast<int>(std::nearbyint(std::clamp(f, -kPixelLimit, kPixelLimit)));
+  return static_cast<int>(std::rint(std::clamp(f, -kPixelLimit, kPixelLimit)));
 }
 
 }  // namespace

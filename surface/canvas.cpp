@@ -231,6 +231,15 @@ void EllipseRuns(const raster::TTarget& tg, i64 l, i64 t, i64 r, i64 b, int widt
   }
 }
 
+// Gathers the visible outline pixels of a dashed ellipse, which are painted
+// afterwards in order around it.
+auto RingCollector(const raster::TTarget& tg, std::vector<TPoint64>& ring) {
+  return [&tg, &ring](i64 y, i64 a, i64 e) {
+    for (i64 x = std::max(a, tg.ClipLeft); x < std::min(e, tg.ClipRight); ++x)
+      ring.push_back({x, y});
+  };
+}
+
 }  // namespace
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
@@ -239,12 +248,20 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
   const i64 t = i64{std::min(y1, y2)} + origin_.Y, b = i64{std::max(y1, y2)} + origin_.Y;
   if (l == r || t == b || s.Target.Empty()) return;
   const raster::TTarget& tg = s.Target;
+  const auto fill = [&](i64 y, i64 a, i64 e) {
+    if (s.BrushOn) raster::Span(tg, y, a, e, s.Brush);
+  };
+  if (s.PenOn && !s.Pattern.empty()) {
+    std::vector<TPoint64> ring;
+    EllipseRuns(tg, l, t, r, b, s.Width, false, true, RingCollector(tg, ring), fill);
+    raster::DashedRing(tg, ring, static_cast<long double>(l + r - 1) / 2,
+                       static_cast<long double>(t + b - 1) / 2, 0, s.Pattern, s.Pen,
+                       s.BrushOn ? &s.Brush : nullptr);
+    return;
+  }
   EllipseRuns(
       tg, l, t, r, b, s.Width, pen_.Style() == psInsideFrame, s.PenOn,
-      [&](i64 y, i64 a, i64 e) { raster::Span(tg, y, a, e, s.Pen); },
-      [&](i64 y, i64 a, i64 e) {
-        if (s.BrushOn) raster::Span(tg, y, a, e, s.Brush);
-      });
+      [&](i64 y, i64 a, i64 e) { raster::Span(tg, y, a, e, s.Pen); }, fill);
 }
 
 void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
@@ -268,16 +285,31 @@ void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
   real sweep = end - start;
   if (sweep <= 0) sweep += kTwoPi;  // equal rays: the whole ellipse
   const raster::TTarget& tg = s.Target;
+  const auto inSweep = [&](i64 x, i64 y) {
+    real d = angle(static_cast<real>(x), static_cast<real>(y)) - start;
+    if (d < 0) d += kTwoPi;
+    return d <= sweep;
+  };
+  if (!s.Pattern.empty()) {
+    std::vector<TPoint64> ring;
+    const auto collect = RingCollector(tg, ring);
+    EllipseRuns(
+        tg, l, t, r, b, s.Width, false, true,
+        [&](i64 y, i64 a, i64 e) {
+          for (i64 x = std::max(a, tg.ClipLeft); x < std::min(e, tg.ClipRight); ++x)
+            if (inSweep(x, y)) collect(y, x, x + 1);
+        },
+        [](i64, i64, i64) {});
+    raster::DashedRing(tg, ring, cx, cy, start, s.Pattern, s.Pen, s.BrushOn ? &s.Brush : nullptr);
+    return;
+  }
   EllipseRuns(
       tg, l, t, r, b, s.Width, pen_.Style() == psInsideFrame, true,
       [&](i64 y, i64 a, i64 e) {
         a = std::max(a, tg.ClipLeft);
         e = std::min(e, tg.ClipRight);
-        for (i64 x = a; x < e; ++x) {
-          real d = angle(static_cast<real>(x), static_cast<real>(y)) - start;
-          if (d < 0) d += kTwoPi;
-          if (d <= sweep) raster::Span(tg, y, x, x + 1, s.Pen);
-        }
+        for (i64 x = a; x < e; ++x)
+          if (inSweep(x, y)) raster::Span(tg, y, x, x + 1, s.Pen);
       },
       [](i64, i64, i64) {});
 }

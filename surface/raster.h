@@ -94,6 +94,12 @@ struct TEllipseRows {
   long double Cx, Cy, A, B;
 };
 
+// The outline pixels of an ellipse or arc painted with a pen pattern, in
+// order around (cx, cy) counter-clockwise from the start angle (radians,
+// y up); off pixels take gap when given.
+void DashedRing(const TTarget& t, std::vector<TPoint64>& pixels, long double cx, long double cy,
+                long double start, std::span<const int> pattern, TPaint pen, const TPaint* gap);
+
 // Scanline fill of a closed polygon with the alternate rule.
 void FillPolygon(const TTarget& t, std::span<const TPoint64> points, TPaint paint);
 // The same runs added to a span set (for exclusive-or figures).

@@ -71,6 +71,27 @@ inline void BuildViewerChart(TCustomVorel& chart) {
   AddViewerCurve(chart);
 }
 
+// A plotting area of (width - 20) x 80 pixels at (10, 10), one world unit a
+// pixel (x from 0, y 0 .. 80), white framed grey, with no crosshairs or labels.
+inline void BuildSmallChart(TCustomVorel& chart, int width = 120) {
+  // Margins first: the size is raised to leave room for the margins.
+  chart.SetMarginLeft(10);
+  chart.SetMarginRight(10);
+  chart.SetMarginTop(10);
+  chart.SetMarginBottom(10);
+  chart.SetBounds(0, 0, width, 100);
+  chart.Scale1X().SetRangeLow(0);
+  chart.Scale1X().SetRangeHigh(width - 20);
+  chart.Scale1Y().SetRangeLow(0);
+  chart.Scale1Y().SetRangeHigh(80);
+  chart.SetChartColor(clWhite);
+  chart.SetChartFrameColor(clGray);
+  for (int i = 1; i <= kVorelCrossHairs; ++i)
+    chart.CrossHair(i).SetMode(chOff);
+  for (int i = 1; i <= kVorelTextLabels; ++i)
+    chart.TextLabel(i).SetMode(tlOff);
+}
+
 inline TColor PixelOf(const TBitmap& b, int x, int y) {
   if (x < 0 || y < 0 || x >= b.Width() || y >= b.Height()) return clBlack;
   return b.ScanLine(y)[x];

@@ -253,6 +253,9 @@ void TItemPainter::Line(TPoint a, TPoint b) {
 void TItemPainter::AddPoint(TPoint p) {
   TRenderState& s = t_.State;
   if (s.PolyCount == 0) s.Poly[0] = s.PenPos, s.PolyCount = 1;
+  // A solid pen draws nothing for a repeated point (a dense curve has many),
+  // and where the runs split does not show; a broken pen's pattern would.
+  if (k_.PenStyle == psSolid && s.Poly[static_cast<std::size_t>(s.PolyCount - 1)] == p) return;
   s.Poly[static_cast<std::size_t>(s.PolyCount++)] = p;
   // A full buffer is drawn; its last point starts the next run, so runs join.
   if (s.PolyCount == kPolyLinePoints) FlushPolyLine(t_);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "chart/render_state.h"
 #include "chart/zarn_vorel.h"
@@ -152,6 +153,22 @@ void DrawAxes(TCustomVorel& v, TCanvas& c) {
   }
 }
 
+// The control's background. Where the plotting-area image will cover it,
+// filling is work nobody sees, unless a handler of OnScalesRendered reads it.
+void FillAroundPlot(TCustomVorel& v, TCanvas& c) {
+  const int W = v.Width(), H = v.Height();
+  if (v.OnScalesRendered || v.PlotWidth() <= 0 || v.PlotHeight() <= 0) {
+    c.Rectangle(0, 0, W, H);
+    return;
+  }
+  const int l = std::clamp(v.MarginLeft(), 0, W), t = std::clamp(v.MarginTop(), 0, H);
+  const int r = static_cast<int>(std::clamp<std::int64_t>(std::int64_t{l} + v.PlotWidth(), l, W));
+  const int b = static_cast<int>(std::clamp<std::int64_t>(std::int64_t{t} + v.PlotHeight(), t, H));
+  const TRect strips[] = {{0, 0, W, t}, {0, b, W, H}, {0, t, l, b}, {r, t, W, b}};
+  for (const TRect& s : strips)
+    if (s.Left < s.Right && s.Top < s.Bottom) c.Rectangle(s);
+}
+
 void DrawControlFrame(TCustomVorel& v) {
   TBitmap& image = TRenderer::ControlImage(v);
   image.SetSize(v.Width(), v.Height());
@@ -161,7 +178,7 @@ void DrawControlFrame(TCustomVorel& v) {
   c.Pen().SetWidth(1);
   c.Brush().SetColor(v.WindColor());
   c.Pen().SetColor(v.WindColor());
-  c.Rectangle(0, 0, v.Width(), v.Height());
+  FillAroundPlot(v, c);
   const int w = v.ShadowWidth();
   if (w > 0)
     DrawShadow(c, image.Width(), image.Height(), w, v.ShadowStyle(), v.ShadowColor(),

@@ -245,6 +245,16 @@ void TItemPainter::Standard() {
   BrushColor(fc_);
 }
 
+void TItemPainter::OutlineOrFill() {
+  FlushPolyLine(t_);
+  PenColor(pc_);
+  PenStyle(it_.PenStyle);
+  if (it_.Flags[0] != 0)
+    BrushClear();
+  else
+    BrushColor(fc_);
+}
+
 void TItemPainter::Line(TPoint a, TPoint b) {
   c_.MoveTo(a.X, a.Y);
   c_.LineTo(b.X, b.Y);
@@ -263,38 +273,42 @@ void TItemPainter::AddPoint(TPoint p) {
 
 // --- Lines ---
 
+void TItemPainter::LineAttributes() {
+  if (pc_ != k_.PenColor || it_.PenStyle != k_.PenStyle || fc_ != k_.BrushColor || k_.BrushClear)
+    Standard();
+}
+
+void TItemPainter::MovePen(TPoint p) {
+  FlushPolyLine(t_);
+  t_.State.PenPos = p;
+  c_.MoveTo(p.X, p.Y);
+}
+
+// From the surface's pen position, which does not include buffered points.
+TPoint TItemPainter::RelativeTarget() const {
+  const TPoint from = c_.PenPos();
+  return {ClampPixel(from.X + RoundLimited(it_.X1)), ClampPixel(from.Y + RoundLimited(it_.Y1))};
+}
+
 void TItemPainter::LineTo() {
   TPoint p;
   if (!OnePoint(p)) return;
-  if (pc_ != k_.PenColor || it_.PenStyle != k_.PenStyle || fc_ != k_.BrushColor || k_.BrushClear)
-    Standard();
+  LineAttributes();
   AddPoint(p);
 }
 
 void TItemPainter::MoveTo() {
   TPoint p;
-  if (!OnePoint(p)) return;
-  FlushPolyLine(t_);
-  t_.State.PenPos = p;
-  c_.MoveTo(p.X, p.Y);
+  if (OnePoint(p)) MovePen(p);
 }
 
 void TItemPainter::RelativeMove() {
-  const TPoint from = c_.PenPos();
-  const TPoint p{ClampPixel(from.X + RoundLimited(it_.X1)),
-                 ClampPixel(from.Y + RoundLimited(it_.Y1))};
-  FlushPolyLine(t_);
-  t_.State.PenPos = p;
-  c_.MoveTo(p.X, p.Y);
+  MovePen(RelativeTarget());
 }
 
 void TItemPainter::RelativeLine() {
-  // From the surface's pen position, which does not include buffered points.
-  const TPoint from = c_.PenPos();
-  const TPoint p{ClampPixel(from.X + RoundLimited(it_.X1)),
-                 ClampPixel(from.Y + RoundLimited(it_.Y1))};
-  if (pc_ != k_.PenColor || it_.PenStyle != k_.PenStyle || fc_ != k_.BrushColor || k_.BrushClear)
-    Standard();
+  const TPoint p = RelativeTarget();
+  LineAttributes();
   AddPoint(p);
 }
 

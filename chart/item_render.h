@@ -26,7 +26,11 @@ class TItemPainter {
   void PenStyle(TPenStyle s);
   void BrushColor(TColor c);
   void BrushClear();
-  void Standard();  // flush, then pen colour, pen style and brush colour of the item
+  void Standard();        // flush, then pen colour, pen style and brush colour of the item
+  void OutlineOrFill();   // as Standard, with a clear brush when the first flag is set
+  void LineAttributes();  // Standard, when the line would need other attributes
+  void MovePen(TPoint p);
+  TPoint RelativeTarget() const;
   void Line(TPoint a, TPoint b);
   void AddPoint(TPoint p);
 

@@ -25,13 +25,7 @@ constexpr double kHeadHalfAngle = 0.3490658503988659;  // 20 degrees
 }  // namespace
 
 void TItemPainter::Box(TPoint a, TPoint b, TShape shape) {
-  FlushPolyLine(t_);
-  PenColor(pc_);
-  PenStyle(it_.PenStyle);
-  if (it_.Flags[0] != 0)
-    BrushClear();
-  else
-    BrushColor(fc_);
+  OutlineOrFill();
   if (a == b) {
     c_.SetPixel(a.X, a.Y, pc_);
     return;
@@ -107,14 +101,7 @@ void TItemPainter::Bar() {
 void TItemPainter::Arrow() {
   TPoint a, b;
   if (!TwoPoints(a, b)) return;
-  FlushPolyLine(t_);
-  PenColor(pc_);
-  PenStyle(it_.PenStyle);
-  const bool open = it_.Flags[0] != 0;
-  if (open)
-    BrushClear();
-  else
-    BrushColor(fc_);
+  OutlineOrFill();
   if (a == b) {
     c_.SetPixel(a.X, a.Y, pc_);
     return;

@@ -424,7 +424,7 @@ bool TItemPainter::DuplicateMark(TPoint p, int type) {
 }
 
 void TItemPainter::PrinterMarkFont() {
-  if (&c_ != &Printer().Canvas() || it_.ParamB <= 51) return;
+  if (!Printer().IsPrinterCanvas(c_) || it_.ParamB <= 51) return;
   c_.Font().SetPixelsPerInch(GetDeviceCaps(c_.Handle(), LOGPIXELSY));
   c_.Font().SetSize(it_.ParamAInt(0));
 }

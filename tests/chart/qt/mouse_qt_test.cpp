@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,12 +13,28 @@
 namespace zarn {
 namespace {
 
+// One backend for the run, gone before the exit handlers destroy Qt's own
+// statics (a static backend crashed at exit).
+class QtEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override { backend = std::make_unique<TQtBackend>(argc_, argv_); }
+  void TearDown() override {
+    Application().Reset();
+    backend.reset();
+  }
+  static inline std::unique_ptr<TQtBackend> backend;
+
+ private:
+  int argc_ = 1;
+  char name_[15] = "chart_qt_tests";
+  char* argv_[2] = {name_, nullptr};
+};
+
+[[maybe_unused]] ::testing::Environment* const kQtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
 TQtBackend& Backend() {
-  static int argc = 1;
-  static char name[] = "chart_qt_tests";
-  static char* argv[] = {name, nullptr};
-  static TQtBackend backend(argc, argv);
-  return backend;
+  return *QtEnvironment::backend;
 }
 
 void SendMouse(QWidget* widget, QEvent::Type type, int x, int y, Qt::MouseButtons buttons) {

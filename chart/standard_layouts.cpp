@@ -7,7 +7,7 @@ namespace zarn {
 
 namespace {
 
-struct TLayoutSpec {
+struct TLayoutRow {
   int left, right, top, bottom;
   int captionY;
   bool captionCentred;  // else right-justified at the chart's right edge
@@ -17,7 +17,7 @@ struct TLayoutSpec {
   bool y2Right;  // Y2 stands right of the plot
 };
 
-constexpr TLayoutSpec kLayouts[] = {
+constexpr TLayoutRow kLayouts[] = {
     {50, 20, 20, 40, -16, false, 1, 1, false, false},   // vol_X1Bottom_Y1Left
     {100, 20, 24, 40, -16, false, 1, 2, false, false},  // vol_X1Bottom_Y2Left
     {150, 20, 24, 40, -16, false, 1, 3, false, false},  // vol_X1Bottom_Y3Left
@@ -36,9 +36,9 @@ struct TAxisLook {
   bool visible;
 };
 
-TAxisLook XAxisLook(TvoLayout layout, const TLayoutSpec& spec, int n) {
-  const bool visible = n <= spec.visibleX;
-  const bool top = spec.x2Top && n == 2;
+TAxisLook XAxisLook(TvoLayout layout, const TLayoutRow& row, int n) {
+  const bool visible = n <= row.visibleX;
+  const bool top = row.x2Top && n == 2;
   TAxisLook look{top, 10, 100, taCenter, uaSclCenter, top ? 0 : (n - 1) * 30, visible};
   if (!visible) return look;
   look.captionX = 0;
@@ -53,9 +53,9 @@ TAxisLook XAxisLook(TvoLayout layout, const TLayoutSpec& spec, int n) {
   return look;
 }
 
-TAxisLook YAxisLook(TvoLayout layout, const TLayoutSpec& spec, int n) {
-  const bool visible = n <= spec.visibleY;
-  const bool right = spec.y2Right && n == 2;
+TAxisLook YAxisLook(TvoLayout layout, const TLayoutRow& row, int n) {
+  const bool visible = n <= row.visibleY;
+  const bool right = row.y2Right && n == 2;
   const bool bothPairs = layout == vol_X2Both_Y2Both;
   TAxisLook look{right, 10, 100, taRightJustify, uaSclTopLft, right ? 0 : (n - 1) * 50, visible};
   if (bothPairs) {
@@ -86,25 +86,25 @@ void ApplyLook(TScaleProps& axis, const TAxisLook& look) {
 
 void TCustomVorel::SetStandardLayout(TvoLayout value) {
   if (value > vol_X2Both_Y2Both) return;
-  const TLayoutSpec& spec = kLayouts[value];
+  const TLayoutRow& row = kLayouts[value];
   // The axis settings below would each resynchronise every axis; one pass at
   // the end leaves the same state, with painting held throughout.
   THeldUpdate hold(*this, true);
   standardLayout_ = value;
-  SetMarginLeft(spec.left);
-  SetMarginRight(spec.right);
-  SetMarginTop(spec.top);
-  SetMarginBottom(spec.bottom);
+  SetMarginLeft(row.left);
+  SetMarginRight(row.right);
+  SetMarginTop(row.top);
+  SetMarginBottom(row.bottom);
   captionPosX_ = 0;
-  captionPosY_ = spec.captionY;
-  captionAlignment_ = spec.captionCentred ? taCenter : taRightJustify;
-  captionAnchorHoriz_ = spec.captionCentred ? cahChartCenter : cahChartRight;
+  captionPosY_ = row.captionY;
+  captionAlignment_ = row.captionCentred ? taCenter : taRightJustify;
+  captionAnchorHoriz_ = row.captionCentred ? cahChartCenter : cahChartRight;
   captionAnchorVert_ = cavChartTop;
   for (int n = 1; n <= 4; ++n) {
-    const TAxisLook x = XAxisLook(value, spec, n);
+    const TAxisLook x = XAxisLook(value, row, n);
     ScaleX(n).SetScaleLocation(x.farSide ? slTop : slBottom);
     ApplyLook(ScaleX(n), x);
-    const TAxisLook y = YAxisLook(value, spec, n);
+    const TAxisLook y = YAxisLook(value, row, n);
     ScaleY(n).SetScaleLocation(y.farSide ? slRight : slLeft);
     ApplyLook(ScaleY(n), y);
   }

@@ -11,6 +11,16 @@ namespace {
 // changing anything.
 constexpr int kMaxFirstTickSteps = 16;
 
+// mantissa × 10^k from products that are exact up to 10^27 and one division:
+// the same bits on every processor, where exp and log may differ in their
+// last bit between processors.
+long double TimesPowerOfTen(long double mantissa, long double k) {
+  long double power = 1;
+  for (long double i = 0; i < std::fabs(k) && std::isfinite(power); ++i)
+    power *= 10;
+  return k < 0 ? mantissa / power : mantissa * power;
+}
+
 void AdvanceToLow(TTickStep& step, long double low, long double e) {
   const long double slack = 0.001L * std::fabs(step.TickDistance);
   for (int i = 0; i < kMaxFirstTickSteps && e * (low - step.FirstTick) > slack; ++i)
@@ -58,8 +68,7 @@ TTickStep NiceTickStep(int MinTicks, long double Low, long double High) {
     mantissa = 5;
     step.ShortTickCount = 5;
   }
-  const long double distance =
-      e * std::exp((std::trunc(g) + std::log10(mantissa)) * std::log(10.0L));
+  const long double distance = e * TimesPowerOfTen(mantissa, std::trunc(g));
   if (!std::isfinite(distance) || distance == 0) {
     step.ShortTickCount = 1;
     return step;

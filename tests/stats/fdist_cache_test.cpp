@@ -38,8 +38,7 @@ double WholeDensity(int df1, int df2, double x) {
   const double h = (static_cast<long long>(df1) + df2) / 2.0;
   const double half1 = df1 / 2.0, half2 = df2 / 2.0;
   const Ext n1 = df1, n2 = df2, xe = x;
-  const Ext head =
-      Ext{LogGamma(h)} - LogGamma(half1) - LogGamma(half2) + half1 * std::log(n1 / n2);
+  const Ext head = Ext{LogGamma(h)} - LogGamma(half1) - LogGamma(half2) + half1 * std::log(n1 / n2);
   return static_cast<double>(
       std::exp(head + (half1 - 1.0L) * std::log(xe) - h * std::log(n1 * xe / n2 + 1.0L)));
 }
@@ -59,7 +58,8 @@ TEST(FDensityCache, GivesTheUncachedBitsOnHitAndMiss) {
     for (int df2 : dfs)
       for (int i = 1; i <= 500; ++i) {
         const double x = static_cast<double>(6.0L * i / 500);
-        ASSERT_EQ(FDensity(df1, df2, x), WholeDensity(df1, df2, x)) << df1 << " " << df2 << " " << x;
+        ASSERT_EQ(FDensity(df1, df2, x), WholeDensity(df1, df2, x))
+            << df1 << " " << df2 << " " << x;
       }
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -116,7 +117,7 @@ TEST_F(Pipeline, MissingPictureLeavesTheChartColourAndDropsTheName) {
   };
   Background();
   EXPECT_EQ(bg.Name(), "");
-  EXPECT_EQ(changes, 0);  // dropped without a notification, which would paint
+  EXPECT_EQ(changes, 0);                       // dropped without a notification, which would paint
   EXPECT_EQ(Count(image, clYellow), 99 * 79);  // inside the frame colour's outline
 }
 
@@ -161,19 +162,64 @@ TEST_F(Pipeline, GridOnTheAxisTicksAndOnDecades) {
   EXPECT_EQ(PixelOf(plot, 200, 100), clWhite);
 }
 
+TEST_F(Pipeline, GridOnDecadesOfALogarithmicAxis) {
+  chart.Scale1X().SetRangeLow(1);
+  chart.Scale1X().SetRangeHigh(1000);
+  chart.Scale1X().SetLogarithmic(true);
+  chart.SetGridColor(clRed);
+  chart.SetGridDx(-1);
+  chart.SetGridStyle(gsVertLines);
+  TBitmap plot(100, 80);
+  chart.RenderDataToImage(plot, 0, 0, false, false);
+  // 10 and 100 a third and two thirds across the 100 pixels; nothing between.
+  auto lineNear = [&](int column) {
+    return PixelOf(plot, column - 1, 40) == clRed || PixelOf(plot, column, 40) == clRed ||
+           PixelOf(plot, column + 1, 40) == clRed;
+  };
+  EXPECT_TRUE(lineNear(33));
+  EXPECT_TRUE(lineNear(66));
+  for (int column : {10, 20, 50, 80, 90})
+    EXPECT_EQ(PixelOf(plot, column, 40), clWhite) << column;
+}
+
 TEST_F(Pipeline, TextLabelsDrawFromTheirAnchorUnlessHidden) {
   TTextLabel& l = chart.TextLabel(1);
   l.SetCaption("Ab\nCd");
-  l.SetPosX(60);
+  l.SetAttachToData(tlamNone);
+  l.SetPosX(60);  // control pixels: (50, 40) in the plotting area
   l.SetPosY(50);
   l.SetMode(tlBox);
   l.SetVisible(true);
   l.SetColorBorder(clRed);
   l.SetColorBkg(clYellow);
-  TBitmap plot(101, 81);
-  chart.RenderDataToImage(plot, 0, 0, false, false);
-  EXPECT_GT(Count(plot, clRed), 20);
-  EXPECT_GT(Count(plot, clYellow), 20);
+  TBitmap measure(1, 1);
+  measure.Canvas().SetFont(l.Font());
+  const int bw = std::max(measure.Canvas().TextWidth("Ab"), measure.Canvas().TextWidth("Cd"));
+  const int height = 2 * measure.Canvas().TextHeight("Ab\nCd");
+  struct TCase {
+    TAlignment across;
+    TVerticalAlignment down;
+    int left, bottom;  // of the text block
+  };
+  const TCase cases[] = {
+      {taCenter, vaBottom, 50 - bw / 2, 40},
+      {taLeftJustify, vaTop, 50, 40 + height},
+      {taRightJustify, vaCenter, 50 - bw, 40 + height / 2},
+  };
+  for (const TCase& c : cases) {
+    l.SetAlignment(c.across);
+    l.SetVerticalAlignment(c.down);
+    TBitmap plot(101, 81);
+    chart.RenderDataToImage(plot, 0, 0, false, false);
+    // The box's outline runs 4 pixels beside the block and 2 above and below.
+    const int x0 = c.left - 4, x1 = c.left + bw + 3, y0 = c.bottom - height - 2, y1 = c.bottom + 1;
+    const int across = c.across, down = c.down;
+    EXPECT_EQ(PixelOf(plot, x0, y0), clRed) << across << " " << down;
+    EXPECT_EQ(PixelOf(plot, x1, y1), clRed) << across << " " << down;
+    EXPECT_EQ(PixelOf(plot, x0 + 1, y1 - 1), clYellow) << across << " " << down;
+    EXPECT_NE(PixelOf(plot, x0 - 1, y1), clRed) << across << " " << down;
+    EXPECT_NE(PixelOf(plot, x1, y1 + 1), clRed) << across << " " << down;
+  }
   chart.SetLayerVisible(1, false);
   TBitmap hidden(101, 81);
   chart.RenderDataToImage(hidden, 0, 0, false, false);
@@ -200,16 +246,27 @@ TEST_F(Pipeline, ShadowStylesAndNoShadow) {
   EXPECT_EQ(PixelOf(img, W - 1, H - 1), clBlack);  // outlined in black
 }
 
-TEST_F(Pipeline, APaintAskedForDuringAPaintWaitsForItsEnd) {
-  BuildViewerChartPainted();
+TEST(PaintInPaint, WaitsForTheEndOfThePaintUnderWay) {
+  struct TInvalidateCounting : TVorel {
+    using TVorel::TVorel;
+    void Invalidate() override {
+      ++Invalidates;
+      TVorel::Invalidate();
+    }
+    int Invalidates = 0;
+  } chart{nullptr};
+  test::BuildViewerChart(chart);
+  chart.SetPaintHold(false);
   int scales = 0;
   chart.OnScalesRendered = [&](TObject*, TCanvas&, int, int) { ++scales; };
   chart.OnBeforeRenderData = [&](TObject*, TCanvas& c, int, int) {
     c.Pen().SetColor(clRed);
     chart.Paint();
   };
+  chart.Invalidates = 0;
   chart.Paint();
-  EXPECT_EQ(scales, 1);
+  EXPECT_EQ(scales, 1);             // not painted inside itself
+  EXPECT_EQ(chart.Invalidates, 1);  // but asked for again, not dropped
 }
 
 TEST_F(Pipeline, CaptionTrimmedToThePlotWidth) {

@@ -199,9 +199,13 @@ TQtBackend::TQtBackend(int& argc, char** argv) {
     qunsetenv("QT_SCALE_FACTOR");
     qunsetenv("QT_SCREEN_SCALE_FACTORS");
     qunsetenv("QT_AUTO_SCREEN_SCALE_FACTOR");
+    // One style on every desktop: the standard controls look, and repaint on
+    // hover, the same whatever the user's environment prefers.
+    qunsetenv("QT_STYLE_OVERRIDE");
     argc_ = argc;
     ownApp_ = std::make_unique<QApplication>(argc_, argv);
     argc = argc_;
+    QApplication::setStyle(QStringLiteral("Fusion"));
   }
   // Only the neutral side ends the program (closing the main form).
   QApplication::setQuitOnLastWindowClosed(false);

@@ -8,7 +8,9 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
+#include <chrono>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 namespace {
@@ -45,6 +47,23 @@ int DarkPixels(const QImage& image, int x, int y0, int y1) {
   return n;
 }
 
+QImage GrabWindow(QPoint origin) {
+  const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+  return screen.copy(QRect(origin, QSize(553, 380)));
+}
+
+// Grabs the window until `ready` accepts the picture or ten seconds pass, and
+// returns the last picture: the X server shows a change when it gets to it.
+QImage GrabWhen(QPoint origin, const std::function<bool(const QImage&)>& ready) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  QImage shot = GrabWindow(origin);
+  while (!ready(shot) && std::chrono::steady_clock::now() < deadline) {
+    QThread::msleep(20);
+    shot = GrabWindow(origin);
+  }
+  return shot;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -58,7 +77,6 @@ int main(int argc, char** argv) {
       Xdotool({"search", "--sync", "--onlyvisible", "--name", "^F Distribution$"})
           .section('\n', 0, 0);
   if (window.isEmpty()) return Fail("no window captioned \"F Distribution\"", viewer);
-  QThread::msleep(500);  // the first paint
   QPoint origin;
   for (const QString& line : Xdotool({"getwindowgeometry", "--shell", window}).split('\n')) {
     if (line.startsWith("X=")) origin.setX(line.mid(2).toInt());
@@ -71,21 +89,17 @@ int main(int argc, char** argv) {
   const int from = kPlotLeft + 80;  // x = 1, where the crosshair starts
   const int to = kPlotLeft + 201;   // x = 2.497
   const int y = 150;
+  const int top = kChartTop + kPlotTop + 1, bottom = kChartTop + kPlotBottom - 1;
+  auto crosshairIn = [&](const QImage& shot, int column) {
+    const int dark = DarkPixels(shot, column, top, bottom);
+    return dark >= (bottom - top) / 4 && dark <= (bottom - top) * 3 / 4;
+  };
+  if (!crosshairIn(GrabWhen(origin, [&](const QImage& s) { return crosshairIn(s, from); }), from))
+    return Fail("no first picture with the crosshair in column " + std::to_string(from), viewer);
   Xdotool(at(from, y) << "mousedown"
                       << "1" << at((from + to) / 2, y) << "sleep"
                       << "0.1" << at(to, y) << "mouseup"
                       << "1");
-  QThread::msleep(500);
-  const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-  const QImage shot = screen.copy(QRect(origin, QSize(553, 380)));
-
-  // A dotted line in the new column, and none left in the old one.
-  const int top = kChartTop + kPlotTop + 1, bottom = kChartTop + kPlotBottom - 1;
-  const int moved = DarkPixels(shot, to, top, bottom);
-  if (moved < (bottom - top) / 4 || moved > (bottom - top) * 3 / 4)
-    return Fail("no dotted crosshair in column " + std::to_string(to), viewer);
-  if (DarkPixels(shot, from, top, top + 60) > 3)
-    return Fail("the crosshair is still in column " + std::to_string(from), viewer);
 
   // The read-outs show what the viewer shows when started at the dragged x.
   QTemporaryDir dir;
@@ -94,10 +108,26 @@ int main(int argc, char** argv) {
   if (QProcess::execute(KOLVO_PATH,
                         {"--x", QString::number(x, 'g', 17), "--snapshot", reference}) != 0)
     return Fail("no reference snapshot", viewer);
-  const QImage expected = QImage(reference).convertToFormat(shot.format());
-  for (const QRect& readOut : {kQuantileReadOut, kTailReadOut})
-    if (shot.copy(readOut) != expected.copy(readOut))
-      return Fail("a read-out disagrees with the crosshair at x = " + std::to_string(x), viewer);
+  const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
+  auto readOutsAgree = [&](const QImage& shot) {
+    for (const QRect& readOut : {kQuantileReadOut, kTailReadOut})
+      if (shot.convertToFormat(QImage::Format_RGB32).copy(readOut) != expected.copy(readOut))
+        return false;
+    return true;
+  };
+  auto dragShown = [&](const QImage& shot) {
+    return crosshairIn(shot, to) && DarkPixels(shot, from, top, top + 60) <= 3 &&
+           readOutsAgree(shot);
+  };
+  const QImage shot = GrabWhen(origin, dragShown);
+
+  // A dotted line in the new column, and none left in the old one.
+  if (!crosshairIn(shot, to))
+    return Fail("no dotted crosshair in column " + std::to_string(to), viewer);
+  if (DarkPixels(shot, from, top, top + 60) > 3)
+    return Fail("the crosshair is still in column " + std::to_string(from), viewer);
+  if (!readOutsAgree(shot))
+    return Fail("a read-out disagrees with the crosshair at x = " + std::to_string(x), viewer);
 
   Xdotool(at(kExitButton.x(), kExitButton.y() - kChartTop) << "click"
                                                            << "1");

@@ -10,6 +10,20 @@ function(zarn_warnings target)
   target_compile_options(${target} PRIVATE ${ZARN_WARNINGS})
 endfunction()
 
+# Standard headers most sources include, parsed once per target instead of
+# once per source: a third of the build's time went into parsing headers.
+set(ZARN_COMMON_HEADERS <algorithm> <array> <cmath> <cstdint> <functional> <memory> <string>
+    <string_view> <vector>)
+
+# zarn_precompile(<target> <sources> [headers...]) — only where more than one
+# source shares the work of building the header.
+function(zarn_precompile target sources)
+  list(LENGTH sources count)
+  if(count GREATER 1)
+    target_precompile_headers(${target} PRIVATE ${ARGN} ${ZARN_COMMON_HEADERS})
+  endif()
+endfunction()
+
 # zarn_add_library(<name> [FOLDER <folder>] [SOURCES ...]) — sources default to
 # every .cpp of the folder; headers are every .h of the folder.
 function(zarn_add_library name)
@@ -22,6 +36,7 @@ function(zarn_add_library name)
   endif()
   file(GLOB headers CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
   add_library(zarn_${name} STATIC ${ARG_SOURCES} ${headers})
+  zarn_precompile(zarn_${name} "${ARG_SOURCES}")
   add_library(zarn::${name} ALIAS zarn_${name})
   set_target_properties(zarn_${name} PROPERTIES EXPORT_NAME ${name} POSITION_INDEPENDENT_CODE ON)
   target_compile_features(zarn_${name} PUBLIC cxx_std_20)
@@ -42,6 +57,12 @@ function(zarn_add_test name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
   zarn_warnings(${name})
+  zarn_precompile(${name} "${ARG_SOURCES}" <gtest/gtest.h> <gmock/gmock.h>)
+  # The code under test is optimised as it ships; the tests' own code needs
+  # no more than -O1, and half of a test's compile time is optimisation.
+  if(CMAKE_BUILD_TYPE STREQUAL "Release")
+    target_compile_options(${name} PRIVATE -O1)
+  endif()
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

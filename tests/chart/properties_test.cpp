@@ -164,7 +164,7 @@ TEST_F(VorelLayout, TheViewersChartLoadsWithEveryStoredValue) {
 TEST_F(VorelLayout, DottedPathsAliasesAndJoins) {
   auto host = Load(ChartWith(R"("Scale2X.RangeHigh": 9, "CrossHair2.PosY": -2.5, "LRim": 70,
       "JointLayers.L03xControlledBy": 1, "TextLabel50.Caption": "z", "TRim": 30,
-      "Scale4Y": {"Logarithmic": true})"));
+      "Scale4Y": {"Logarithmic": true, "RangeLow": 0.5})"));
   TVorel& v = host->Chart();
   EXPECT_EQ(v.ScaleX(2).RangeHigh(), 9.0);
   EXPECT_EQ(v.CrossHair2().PosY(), -2.5);
@@ -172,8 +172,32 @@ TEST_F(VorelLayout, DottedPathsAliasesAndJoins) {
   EXPECT_EQ(v.MarginTop(), 30);
   EXPECT_EQ(v.JointLayers().XControlledBy(3), 1);
   EXPECT_EQ(v.TextLabel(50).Caption(), "z");
-  // A logarithmic axis stored on 0 .. 1 cannot be mapped; loading still ends.
   EXPECT_TRUE(v.ScaleY(4).Logarithmic());
+}
+
+// What the chart refuses while loading is the layout's error, naming the
+// chart and the property: no paint finds the fault later.
+TEST_F(VorelLayout, AxesTheChartCannotMapAreLayoutErrors) {
+  const auto error = [](const std::string& components) {
+    try {
+      auto root = CreateFromLayout(R"({"Class": "TChartHost", "Name": "Host", "Components": [)" +
+                                   components + "]}");
+      return std::string("no error");
+    } catch (const ELayoutError& e) {
+      return e.Component() + " " + e.PropertyPath() + ": " + e.Reason();
+    }
+  };
+  const std::string logarithmic = ": Logarithmic axis must not be negative.";
+  EXPECT_EQ(error(ChartWith(R"("Scale1Y": {"Logarithmic": true})")),
+            "Host.Vorel1 Scale1Y.RangeLow" + logarithmic);
+  EXPECT_EQ(error(ChartWith(R"("Scale1X": {"Logarithmic": true, "RangeLow": -1})")),
+            "Host.Vorel1 Scale1X.RangeLow" + logarithmic);
+  EXPECT_EQ(error(ChartWith(R"("Scale2X": {"RangeLow": -5, "RangeHigh": -1,
+                                           "Logarithmic": true, "Visible": false})")),
+            "Host.Vorel1 Scale2X.RangeLow" + logarithmic);
+  EXPECT_EQ(error(ChartWith(R"("Scale4Y": {"RangeLow": 2, "RangeHigh": -1,
+                                           "Logarithmic": true})")),
+            "Host.Vorel1 Scale4Y.RangeHigh" + logarithmic);
 }
 
 TEST_F(VorelLayout, ABadJoinIsAnErrorNamingItsPath) {

@@ -176,8 +176,9 @@ TEST_F(VorelLayout, DottedPathsAliasesAndJoins) {
 }
 
 // What the chart refuses while loading is the layout's error, naming the
-// chart and the property: no paint finds the fault later.
-TEST_F(VorelLayout, AxesTheChartCannotMapAreLayoutErrors) {
+// chart and the property: no message box waits for an answer, no paint
+// finds the fault later.
+TEST_F(VorelLayout, AxesAndSharingTheChartCannotHonourAreLayoutErrors) {
   const auto error = [](const std::string& components) {
     try {
       auto root = CreateFromLayout(R"({"Class": "TChartHost", "Name": "Host", "Components": [)" +
@@ -198,6 +199,21 @@ TEST_F(VorelLayout, AxesTheChartCannotMapAreLayoutErrors) {
   EXPECT_EQ(error(ChartWith(R"("Scale4Y": {"RangeLow": 2, "RangeHigh": -1,
                                            "Logarithmic": true})")),
             "Host.Vorel1 Scale4Y.RangeHigh" + logarithmic);
+
+  const auto sharing = [](const char* name, const char* partner) {
+    return std::string(R"({"Class": "TVorel", "Name": ")") + name +
+           R"(", "Properties": {"UseDataOf": ")" + partner + R"("}})";
+  };
+  EXPECT_EQ(error(sharing("Vorel1", "Vorel1")),
+            "Host.Vorel1 UseDataOf: Vorel: Cannot share data with myself");
+  EXPECT_EQ(error(sharing("V1", "V2") + "," + sharing("V2", "V1")),
+            "Host.V2 UseDataOf: Vorel: Cannot use foreign data. Other Vorels are using my own "
+            "data.");
+  std::string crowd = R"({"Class": "TVorel", "Name": "M"})";
+  for (const char* name : {"S1", "S2", "S3", "S4", "S5"})
+    crowd.append(",").append(sharing(name, "M"));
+  EXPECT_EQ(error(crowd), "Host.S5 UseDataOf: Vorel: Max. number of data shares exceeded");
+  EXPECT_TRUE(dynamic_cast<THeadlessServices&>(Application().Services()).Messages.empty());
 }
 
 TEST_F(VorelLayout, ABadJoinIsAnErrorNamingItsPath) {

@@ -127,6 +127,12 @@ TEST(Robustness, PlacementsAtTheLimitsOfIntDrawWithoutOverflow) {
       }
     }
   }
+  TZoomPanInput drag;
+  drag.MouseAction = maPan;
+  drag.Width = drag.Height = 300;
+  drag.MarginLeft = drag.MarginRight = drag.MarginTop = drag.MarginBottom = kMax;
+  double low = 0, high = 0;
+  EXPECT_FALSE(ComputeZoomPanRange(drag, low, high));
 }
 
 TEST(Robustness, EqualEndsAreNeverStoredEvenWhereOneIsLost) {

@@ -2,10 +2,11 @@
 // argument, and its dictionary (every class, property and enumeration name,
 // with the layout format's own keys) into the file named by the second.
 //
-// Seeds: a few hand-written layouts, the viewer's window layout, and for every
-// component class a stored layout of one on a form, once as created and once
-// with every published value moved a step; the same is done for each
-// component of the viewer's window in place.
+// Seeds: a few hand-written layouts, the viewer's window layout (also with a
+// second chart sharing its data, and with its chart in every value of each of
+// its enumerations), and for every component class a stored layout of one on
+// a form, once as created and once with every published value moved a step;
+// the same is done for each component of the viewer's window in place.
 
 #include <fstream>
 #include <functional>
@@ -163,8 +164,37 @@ void WriteClassSeeds(TSeedWriter& out, std::set<std::string>& names) {
   }
 }
 
+// The viewer's chart in every value of each of its own enumerations (mouse
+// actions, grid styles, ...), which a press and a drag then take through.
+void WriteChartModeSeeds(TSeedWriter& out, const std::string& viewer) {
+  auto probe = Load(viewer);
+  TComponent* chart = probe ? probe->FindComponent("Vorel1") : nullptr;
+  const TClassInfo* info = chart ? Classes().ClassOf(*chart) : nullptr;
+  if (!info) return;
+  for (const TPropInfo* p : info->Properties()) {
+    if (p->Kind != pkEnum || !p->Set) continue;
+    for (const auto& [name, value] : p->Enum->Values()) {
+      auto window = Load(viewer);
+      try {
+        p->Set(*window->FindComponent("Vorel1"), value);
+      } catch (const std::exception&) {
+        continue;
+      }
+      out.Write("kolvo_" + p->Name + "_" + std::string(name), StoreLayout(*window));
+    }
+  }
+}
+
 void WriteViewerSeeds(TSeedWriter& out, const std::string& viewer) {
   out.Write("kolvo", viewer);
+  // A second chart that shows the first one's data.
+  const std::size_t end = viewer.rfind(']');
+  if (end != std::string::npos)
+    out.Write("kolvo_sharing", viewer.substr(0, end) +
+                                   R"(, {"Class": "TVorel", "Name": "Vorel2", "Parent": "FrmKolvo",
+                        "Properties": {"Align": "alBottom", "AutoRedraw": true,
+                                       "UseDataOf": "Vorel1"}}])" +
+                                   viewer.substr(end + 1));
   auto probe = Load(viewer);
   if (!probe) return;
   for (int i = 0; i < probe->ComponentCount(); ++i) {
@@ -173,6 +203,7 @@ void WriteViewerSeeds(TSeedWriter& out, const std::string& viewer) {
     StepAll(*window->FindComponent(name), 0);
     out.Write("kolvo_" + name + "_stepped", StoreLayout(*window));
   }
+  WriteChartModeSeeds(out, viewer);
 }
 
 void WriteDictionary(const std::string& path, std::set<std::string> names) {

@@ -5,8 +5,9 @@
 // Seeds: a few hand-written layouts, the viewer's window layout (also with a
 // second chart sharing its data, and with its chart in every value of each of
 // its enumerations), and for every component class a stored layout of one on
-// a form, once as created and once with every published value moved a step;
-// the same is done for each component of the viewer's window in place.
+// a form: as created, with every published value moved a step, and with
+// every number at the far end of its type; each component of the viewer's
+// window is also stepped in place.
 
 #include <fstream>
 #include <functional>
@@ -93,8 +94,25 @@ TPropValue Step(const TPropInfo& p, const TPropValue& v) {
   }
 }
 
-// Moves every published value of object a step; a value its setter refuses stays.
-void StepAll(TPersistent& object, int depth) {
+// The value at the far end of its type: the largest integers and reals. A
+// control's bounds stay: the platform is mending their sums at the ends of int.
+TPropValue Extreme(const TPropInfo& p, const TPropValue& v) {
+  for (const char* bound : {"Left", "Top", "Width", "Height", "ClientWidth", "ClientHeight"})
+    if (p.Name == bound) return v;
+  switch (p.Kind) {
+    case pkInteger:
+      return p.Max;
+    case pkDouble:
+      return 1e308;
+    default:
+      return Step(p, v);
+  }
+}
+
+using TChange = TPropValue (*)(const TPropInfo&, const TPropValue&);
+
+// Changes every published value of object; a value its setter refuses stays.
+void ChangeAll(TPersistent& object, TChange change, int depth) {
   const TClassInfo* info = Classes().ClassOf(object);
   if (!info || depth > 4) return;
   for (const TPropInfo* p : info->Properties()) {
@@ -103,9 +121,9 @@ void StepAll(TPersistent& object, int depth) {
       continue;
     try {
       if (p->Kind == pkObject) {
-        StepAll(p->Object(object), depth + 1);
+        ChangeAll(p->Object(object), change, depth + 1);
       } else if (p->Get && p->Set) {
-        p->Set(object, Step(*p, p->Get(object)));
+        p->Set(object, change(*p, p->Get(object)));
       }
     } catch (const std::exception&) {
     }
@@ -159,8 +177,13 @@ void WriteClassSeeds(TSeedWriter& out, std::set<std::string>& names) {
     TComponent& made = form->ComponentCount() > 0 ? *form->Components(0) : *form;
     CollectNames(made, names, 0);
     out.Write("class_" + className, StoreLayout(*form));
-    StepAll(made, 0);
+    ChangeAll(made, Step, 0);
     out.Write("class_" + className + "_stepped", StoreLayout(*form));
+    // Far-end seeds for the library's components; the platform's own
+    // controls get theirs where the platform is worked on.
+    if (className != "TVorel" && className != "TScale" && className != "TNimbic") continue;
+    ChangeAll(made, Extreme, 0);
+    out.Write("class_" + className + "_extreme", StoreLayout(*form));
   }
 }
 
@@ -200,7 +223,7 @@ void WriteViewerSeeds(TSeedWriter& out, const std::string& viewer) {
   for (int i = 0; i < probe->ComponentCount(); ++i) {
     const std::string name(probe->Components(i)->Name());
     auto window = Load(viewer);
-    StepAll(*window->FindComponent(name), 0);
+    ChangeAll(*window->FindComponent(name), Step, 0);
     out.Write("kolvo_" + name + "_stepped", StoreLayout(*window));
   }
   WriteChartModeSeeds(out, viewer);

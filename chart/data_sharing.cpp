@@ -7,17 +7,28 @@
 
 namespace zarn {
 
+namespace {
+
+// A refusal is told to the person at the program; while a layout loads nobody
+// is there to answer a message box, so the refusal is the layout's error.
+void Refuse(const TComponent& chart, const char* message) {
+  if (chart.IsLoading()) throw EZarnVorelError(message);
+  ShowMessage(message);
+}
+
+}  // namespace
+
 TCustomVorel* TCustomVorel::Sharer(int index) const {
   return index >= 0 && index < sharerCount_ ? sharers_[static_cast<std::size_t>(index)] : nullptr;
 }
 
 void TCustomVorel::SetUseDataOf(TCustomVorel* value) {
   if (value == this) {
-    ShowMessage("Vorel: Cannot share data with myself");
+    Refuse(*this, "Vorel: Cannot share data with myself");
     return;
   }
   if (sharerCount_ > 0) {
-    ShowMessage("Vorel: Cannot use foreign data. Other Vorels are using my own data.");
+    Refuse(*this, "Vorel: Cannot use foreign data. Other Vorels are using my own data.");
     return;
   }
   if (value == master_) return;
@@ -28,7 +39,7 @@ void TCustomVorel::SetUseDataOf(TCustomVorel* value) {
   // Groups are one level deep: joining a sharer joins its master.
   TCustomVorel& master = value->master_ ? *value->master_ : *value;
   if (master.sharerCount_ >= static_cast<int>(master.sharers_.size())) {
-    ShowMessage("Vorel: Max. number of data shares exceeded");
+    Refuse(*this, "Vorel: Max. number of data shares exceeded");
     return;
   }
   if (master_) master_->DropPartner(*this);

@@ -9,6 +9,7 @@
 #include "chart/render_state.h"
 #include "chart/zarn_vorel.h"
 #include "platform/application.h"
+#include "platform/layout_json.h"
 
 namespace zarn {
 
@@ -382,13 +383,26 @@ void TCustomVorel::Loaded() {
     ScaleX(layer).SetLoadingFlag(false);
     ScaleY(layer).SetLoadingFlag(false);
   }
-  // A logarithmic axis stored with a bound at or below 0 must not escape the loader.
-  try {
-    RecalcTransforms();
-  } catch (const EZarnVorelError&) {
-    return;
-  }
+  RefuseUnmappableAxes();
+  RecalcTransforms();
   Paint();
+}
+
+// A layout is where a logarithmic axis with a bound at or below 0 can come
+// from unchecked; it is refused there, naming the bound, rather than found by
+// the first paint.
+void TCustomVorel::RefuseUnmappableAxes() const {
+  const auto check = [](const TScaleProps& axis, const std::string& name) {
+    if (!axis.Logarithmic()) return;
+    const char* bound = axis.RangeLow() <= 0    ? "RangeLow"
+                        : axis.RangeHigh() <= 0 ? "RangeHigh"
+                                                : nullptr;
+    if (bound) throw ELayoutError("", name + "." + bound, "Logarithmic axis must not be negative.");
+  };
+  for (int layer = 1; layer <= kVorelLayers; ++layer) {
+    check(ScaleX(layer), "Scale" + std::to_string(layer) + "X");
+    check(ScaleY(layer), "Scale" + std::to_string(layer) + "Y");
+  }
 }
 
 void TCustomVorel::CreateWnd() {

@@ -98,11 +98,14 @@ void PanOrZoomStep(TCustomVorel& chart, TMouseState& m, TMouseActMode mode, int 
       const bool byX = mode == maZoomDrag && chart.Isometric();
       changed |= StepAxis(in, sy, byX, s.YLow, s.YHigh, yl, yh);
     }
-    if (!changed) continue;
+    // The grid holds from the first step, even one without travel.
     if (mode == maPanGrid) {
       if (!sx.Logarithmic()) SnapToGrid(chart.PanGridDx(), chart.PanGridOffsX(), xl, xh);
       if (!sy.Logarithmic()) SnapToGrid(chart.PanGridDy(), chart.PanGridOffsY(), yl, yh);
+      changed = xl != sx.RangeLow() || xh != sx.RangeHigh() || yl != sy.RangeLow() ||
+                yh != sy.RangeHigh();
     }
+    if (!changed) continue;
     ApplyLayerRanges(chart, layer, xl, yl, xh, yh);
   }
 }

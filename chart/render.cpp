@@ -187,7 +187,11 @@ void DrawControlFrame(TCustomVorel& v) {
   c.Brush().SetStyle(bsClear);
   c.SetFont(v.Font());
   DrawCaption(v, c, TRenderer::State(v).Text);
-  v.RecalcTransforms();
+  try {
+    v.RecalcTransforms();
+  } catch (const EZarnVorelError&) {
+    // An axis that cannot be mapped keeps its last transform; the others are drawn.
+  }
   DrawAxes(v, c);
   if (v.OnScalesRendered) v.OnScalesRendered(&v, c, 0, 0);
 }
@@ -203,15 +207,20 @@ void TCustomVorel::Paint() {
     return;
   }
   TPaintScope scope(*render_);
-  DrawControlFrame(*this);
-  plotImage_.SetSize(PlotWidth(), PlotHeight());
-  DrawChartBackground(plotImage_.Canvas(), 0, 0, plotImage_.Width(), plotImage_.Height());
-  RenderDataToImage(plotImage_, 0, 0, false, false);
-  DrawMouseTrace(plotImage_, 0, 0);
-  TCanvas& c = controlImage_.Canvas();
-  c.SetCopyMode(cmSrcCopy);
-  c.Draw(marginLeft_, marginTop_, plotImage_);
-  PresentImage(0, 0, Canvas(), controlImage_);
+  // The platform calls Paint: whatever a handler or the drawing throws ends
+  // this picture where it is, and goes no further.
+  try {
+    DrawControlFrame(*this);
+    plotImage_.SetSize(PlotWidth(), PlotHeight());
+    DrawChartBackground(plotImage_.Canvas(), 0, 0, plotImage_.Width(), plotImage_.Height());
+    RenderDataToImage(plotImage_, 0, 0, false, false);
+    DrawMouseTrace(plotImage_, 0, 0);
+    TCanvas& c = controlImage_.Canvas();
+    c.SetCopyMode(cmSrcCopy);
+    c.Draw(marginLeft_, marginTop_, plotImage_);
+    PresentImage(0, 0, Canvas(), controlImage_);
+  } catch (...) {
+  }
 }
 
 void TCustomVorel::RenderDataToImage(TBitmap& Image, int LeftOffset, int TopOffset, bool NoGrid,

@@ -16,29 +16,35 @@ int LayerIndex(int layer) {
   return std::clamp(layer, 1, kVorelLayers);
 }
 
-struct TAxisCoefficients {
-  long double k;
-  long double d;
-};
-
 // near maps RangeLow (x) or RangeHigh (y), far the other end; both are
-// pixel positions on the control.
-TAxisCoefficients AxisCoefficients(const TScaleProps& axis, std::int64_t extent,
-                                   long double nearPos, long double farPos, int wholeSize,
-                                   bool vertical) {
+// pixel positions on the control. False, with k and d untouched, for a
+// logarithmic axis with a bound at or below 0.
+bool AxisCoefficients(const TScaleProps& axis, std::int64_t extent, long double nearPos,
+                      long double farPos, int wholeSize, bool vertical, long double& k,
+                      long double& d) {
   long double lo = axis.RangeLow();
   long double hi = axis.RangeHigh();
   if (axis.Logarithmic() && extent > 0) {
-    if (lo <= 0 || hi <= 0) throw EZarnVorelError("Logarithmic axis must not be negative.");
+    if (lo <= 0 || hi <= 0) return false;
     lo = std::log(lo);
     hi = std::log(hi);
   }
   // A span lost in the magnitude of its ends maps like a plot without room.
-  if (extent <= 0 || hi == lo) return {0, static_cast<long double>(wholeSize) / 2};
+  if (extent <= 0 || hi == lo) {
+    k = 0;
+    d = static_cast<long double>(wholeSize) / 2;
+    return true;
+  }
   const long double span = hi - lo;
   const auto e = static_cast<long double>(extent);
-  if (vertical) return {-e / span, (farPos * hi - nearPos * lo) / span};
-  return {axis.Logarithmic() ? e / span : e * (1 / span), (nearPos * hi - farPos * lo) / span};
+  if (vertical) {
+    k = -e / span;
+    d = (farPos * hi - nearPos * lo) / span;
+  } else {
+    k = axis.Logarithmic() ? e / span : e * (1 / span);
+    d = (nearPos * hi - farPos * lo) / span;
+  }
+  return true;
 }
 
 // lowEnd: where values at or below a logarithmic axis's reach sit; a value
@@ -66,18 +72,17 @@ void TCustomVorel::RecalcTransforms() {
   const std::int64_t bottom = std::int64_t{Height()} - marginBottom_ - shadowWidth_;
   const std::int64_t w = right - marginLeft_;
   const std::int64_t h = bottom - marginTop_;
+  // Every axis that can be mapped is, before the error: a paint still draws the others.
+  bool mapped = true;
   for (int layer = 1; layer <= kVorelLayers; ++layer) {
     TLayer& l = layers_[static_cast<std::size_t>(layer)];
-    const auto x =
-        AxisCoefficients(*l.x, w, marginLeft_, static_cast<long double>(right), Width(), false);
-    l.kx = x.k;
-    l.dx = x.d;
+    mapped &= AxisCoefficients(*l.x, w, marginLeft_, static_cast<long double>(right), Width(),
+                               false, l.kx, l.dx);
     // y runs downward: RangeHigh lands on the top margin, RangeLow on the bottom edge.
-    const auto y =
-        AxisCoefficients(*l.y, h, marginTop_, static_cast<long double>(bottom), Height(), true);
-    l.ky = y.k;
-    l.dy = y.d;
+    mapped &= AxisCoefficients(*l.y, h, marginTop_, static_cast<long double>(bottom), Height(),
+                               true, l.ky, l.dy);
   }
+  if (!mapped) throw EZarnVorelError("Logarithmic axis must not be negative.");
 }
 
 void TCustomVorel::WorldToPixel(int layer, double x, double y, int& px, int& py) const {

@@ -737,6 +737,8 @@ class TCustomVorel : public TCustomControl {
   void CopySettingsFrom(const TCustomVorel& other);
   void CopyItemsFrom(const TCustomVorel& other);
   void CopyEventsFrom(const TCustomVorel& other);
+  // Throws ELayoutError naming a logarithmic axis's bound at or below 0.
+  void RefuseUnmappableAxes() const;
   // layers.cpp
   void SyncAllScales();
   void SetAxisMargins(int layer);

@@ -268,6 +268,9 @@ void Loader::Run(const Json& doc) {
         (c->*step)();
       } catch (const std::bad_alloc&) {
         throw;
+      } catch (const ELayoutError& e) {
+        // A component that names its own property leaves the component to us.
+        throw ELayoutError(Label(*c), e.PropertyPath(), e.Reason());
       } catch (const std::exception& e) {
         throw ELayoutError(Label(*c), "", e.what());
       }

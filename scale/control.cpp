@@ -2,10 +2,13 @@
 
 #include <memory>
 
+#include "scale/scale_internal.h"
 #include "scale/zarn_scale.h"
 #include "surface/zarn_bitmap.h"
 
 namespace zarn {
+
+using scale_internal::PixelSum;
 
 TScale::TScale(TComponent* AOwner) : TCustomControl(AOwner) {
   // Layouts can name TScale once a program holds one.
@@ -128,16 +131,16 @@ void TScale::DrawOn(TCanvas& canvas, int offsetX, int offsetY) {
   int base;
   switch (ScaleType()) {
     case sctXB:
-      base = offsetY + h - MarginBottom() - 1;
+      base = PixelSum(offsetY, h, -MarginBottom(), -1);
       break;
     case sctXT:
-      base = offsetY + MarginTop();
+      base = PixelSum(offsetY, MarginTop());
       break;
     case sctYL:
-      base = offsetX + MarginLeft();
+      base = PixelSum(offsetX, MarginLeft());
       break;
     default:
-      base = offsetX + w - MarginRight() - 1;
+      base = PixelSum(offsetX, w, -MarginRight(), -1);
       break;
   }
   if (IsHorizontal()) {
@@ -149,10 +152,10 @@ void TScale::DrawOn(TCanvas& canvas, int offsetX, int offsetY) {
   canvas.Pen().SetColor(colorScale_);
   if (IsHorizontal()) {
     canvas.MoveTo(MarginLeft(), base);
-    canvas.LineTo(w - MarginRight() - 1, base);
+    canvas.LineTo(PixelSum(w, -MarginRight(), -1), base);
   } else {
     canvas.MoveTo(base, MarginTop());
-    canvas.LineTo(base, h - MarginBottom() - 1);
+    canvas.LineTo(base, PixelSum(h, -MarginBottom(), -1));
   }
 }
 

@@ -1,11 +1,15 @@
 // Drawing one scale on a canvas: tick marks, labels, the caption.
 
 #include <algorithm>
+#include <cstdint>
 
 #include "scale/draw_pass.h"
+#include "scale/scale_internal.h"
 #include "scale/zarn_scale.h"
 
 namespace zarn {
+
+using scale_internal::PixelSum;
 
 void TScaleEngine::DrawHorizontalScale(TCanvas& Canvas, int Y) {
   TDrawPass pass(Canvas, true, Y, MaxTickSteps());
@@ -51,10 +55,10 @@ void TScaleEngine::DrawMark(TDrawPass& pass, int pos, int length) {
   const int b = pass.Base;
   if (pass.Horizontal) {
     c.MoveTo(pos, b);
-    c.LineTo(pos, scaleType_ == sctXT ? b + length : b - length);
+    c.LineTo(pos, PixelSum(b, scaleType_ == sctXT ? length : -length));
   } else {
     c.MoveTo(b, pos);
-    c.LineTo(scaleType_ == sctYR ? b - length : b + length, pos);
+    c.LineTo(PixelSum(b, scaleType_ == sctYR ? -length : length), pos);
   }
 }
 
@@ -80,58 +84,49 @@ void TScaleEngine::PlaceLabel(TDrawPass& pass, int pos, const std::string& text,
   const TPoint size = c.TextExtent(text);
   const int w = size.X;
   const int h = size.Y;
+  const std::int64_t lineShift = std::int64_t{lines} * h;
   int left;
   int top;
   if (pass.Horizontal) {
-    const int half = w / 2;
-    const int width = extentWidth_;
-    left = pos + half < width - 2 ? pos - std::min(half, pos - 2) : width - 2 * half - 2;
-    top = scaleType_ == sctXT ? pass.Base + 7 + lines * h : pass.Base - h - 7 - lines * h;
+    const std::int64_t half = w / 2;
+    const std::int64_t width = extentWidth_;
+    left = pos + half < width - 2 ? PixelSum(pos, -std::min(half, pos - std::int64_t{2}))
+                                  : PixelSum(width, -2 * half, -2);
+    top = scaleType_ == sctXT ? PixelSum(pass.Base, 7, lineShift)
+                              : PixelSum(pass.Base, -h, -7, -lineShift);
   } else {
-    left = scaleType_ == sctYR ? pass.Base - 8 - w : pass.Base + 8;
-    top = lines > 0 ? pos - 3 * (h / 2) : pos - (centreHeight > 0 ? centreHeight : h) / 2;
+    left = scaleType_ == sctYR ? PixelSum(pass.Base, -8, -w) : PixelSum(pass.Base, 8);
+    top = lines > 0 ? PixelSum(pos, -3 * std::int64_t{h / 2})
+                    : PixelSum(pos, -(centreHeight > 0 ? centreHeight : h) / 2);
   }
   c.TextOut(left, top, text);
 }
 
 void TScaleEngine::DrawCaption(TDrawPass& pass) {
   TCanvas& c = pass.Canvas;
-  int x;
-  int y;
-  if (pass.Horizontal) {
-    switch (captionAnchor_) {
-      case uaSclCenter:
-        x = marginLeft_ + (extentWidth_ - marginLeft_ - marginRight_) / 2;
-        break;
-      case uaSclBotRgt:
-        x = extentWidth_ - marginRight_;
-        break;
-      default:
-        x = marginLeft_;
-        break;
-    }
-    x += captionPosX_;
-    y = pass.Base + captionPosY_;
-  } else {
-    switch (captionAnchor_) {
-      case uaSclCenter:
-        y = marginTop_ + (extentHeight_ - marginTop_ - marginBottom_) / 2;
-        break;
-      case uaSclBotRgt:
-        y = extentHeight_ - marginBottom_;
-        break;
-      default:
-        y = marginTop_;
-        break;
-    }
-    y += captionPosY_;
-    x = pass.Base + captionPosX_;
+  const bool horizontal = pass.Horizontal;
+  const std::int64_t nearMargin = horizontal ? marginLeft_ : marginTop_;
+  const std::int64_t farMargin = horizontal ? marginRight_ : marginBottom_;
+  const std::int64_t extent = horizontal ? extentWidth_ : extentHeight_;
+  std::int64_t along;
+  switch (captionAnchor_) {
+    case uaSclCenter:
+      along = nearMargin + (extent - nearMargin - farMargin) / 2;
+      break;
+    case uaSclBotRgt:
+      along = extent - farMargin;
+      break;
+    default:
+      along = nearMargin;
+      break;
   }
+  int x = horizontal ? PixelSum(along, captionPosX_) : PixelSum(pass.Base, captionPosX_);
+  const int y = horizontal ? PixelSum(pass.Base, captionPosY_) : PixelSum(along, captionPosY_);
   const int w = c.TextWidth(caption_);
   if (captionAlignment_ == taRightJustify) {
-    x -= w;
+    x = PixelSum(x, -w);
   } else if (captionAlignment_ == taCenter) {
-    x -= w / 2;
+    x = PixelSum(x, -(w / 2));
   }
   c.TextOut(x, y, caption_);
 }

@@ -256,8 +256,9 @@ void TScaleEngine::SetExtent(int Width, int Height) {
 }
 
 int TScaleEngine::PixelLength() const {
-  return IsHorizontal() ? extentWidth_ - marginLeft_ - marginRight_ - 1
-                        : extentHeight_ - marginTop_ - marginBottom_ - 1;
+  using scale_internal::PixelSum;
+  return IsHorizontal() ? PixelSum(extentWidth_, -marginLeft_, -marginRight_, -1)
+                        : PixelSum(extentHeight_, -marginTop_, -marginBottom_, -1);
 }
 
 int TScaleEngine::MaxTickSteps() const {

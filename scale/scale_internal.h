@@ -1,13 +1,25 @@
 #pragma once
 // Helpers shared by the engine's source files.
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <string>
 
 #include "surface/zarn_canvas.h"
 
 namespace zarn::scale_internal {
+
+// A drawing position from margins, offsets, the base and text sizes, any of
+// which may lie near the limits of int: added in 64 bits, clamped to int.
+template <class... T>
+int PixelSum(T... terms) {
+  const std::int64_t sum = (std::int64_t{0} + ... + std::int64_t{terms});
+  return static_cast<int>(std::clamp<std::int64_t>(sum, std::numeric_limits<int>::min(),
+                                                   std::numeric_limits<int>::max()));
+}
 
 // Nearest integer, ties to even (the default rounding mode).
 inline long double RoundEven(long double x) {

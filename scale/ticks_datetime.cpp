@@ -16,6 +16,7 @@ namespace zarn {
 using scale_internal::Floor;
 using scale_internal::Int;
 using scale_internal::Latin1ToUtf8;
+using scale_internal::PixelSum;
 using scale_internal::RoundAway;
 using scale_internal::RoundEven;
 using scale_internal::ToCalendarValue;
@@ -160,15 +161,16 @@ void TScaleEngine::DateTimeMessage(TDrawPass& pass, std::string_view oneLine,
   const int mid =
       ValueToPixel(static_cast<double>((static_cast<long double>(rangeLow_) + rangeHigh_) / 2));
   if (pass.Horizontal) {
-    c.TextOut(mid - c.TextWidth(oneLine) / 2, pass.Base + 7, oneLine);
+    c.TextOut(PixelSum(mid, -(c.TextWidth(oneLine) / 2)), PixelSum(pass.Base, 7), oneLine);
     return;
   }
   const int h = c.TextHeight("T");
-  int top = mid - h;
+  int top = PixelSum(mid, -h);
   for (std::string_view line : lines) {
-    const int x = scaleType_ == sctYR ? pass.Base - c.TextWidth(line) - 2 : pass.Base + 2;
+    const int x =
+        scaleType_ == sctYR ? PixelSum(pass.Base, -c.TextWidth(line), -2) : PixelSum(pass.Base, 2);
     c.TextOut(x, top, line);
-    top += h;
+    top = PixelSum(top, h);
   }
 }
 

@@ -9,8 +9,9 @@ namespace zarn {
 bool ComputeZoomPanRange(const TZoomPanInput& in, double& NewLow, double& NewHigh) {
   using LD = long double;
   const bool horizontal = in.ScaleType == sctXB || in.ScaleType == sctXT;
-  const LD wp = in.Width - in.MarginLeft - in.MarginRight;
-  const LD hp = in.Height - in.MarginTop - in.MarginBottom;
+  // Margins may each be near the limit of int: their sums are taken in LD.
+  const LD wp = static_cast<LD>(in.Width) - in.MarginLeft - in.MarginRight;
+  const LD hp = static_cast<LD>(in.Height) - in.MarginTop - in.MarginBottom;
   const LD x = in.X, y = in.Y, x0 = in.X0, y0 = in.Y0;
   const LD lc = in.Lc, hc = in.Hc, l0 = in.L0, h0 = in.H0;
   if (horizontal ? wp <= 0 || in.Width <= 0 : hp <= 0 || in.Height <= 0) return false;

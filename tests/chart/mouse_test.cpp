@@ -263,6 +263,17 @@ TEST_F(ChartMouse, PanModesShiftTheRangesByTheMouseTravel) {
   EXPECT_DOUBLE_EQ(chart.ScaleX(1).RangeHigh(), 1e300);
 }
 
+TEST_F(ChartMouse, PanGridSnapsFromTheFirstStepEvenWithoutTravel) {
+  chart.SetLayerRange(1, 3, 0.5, 333, 240.5);
+  chart.SetMouseAction(maPanGrid);
+  chart.SetPanGridDx(10);
+  chart.SetPanGridOffsX(2);
+  Press(200, 100);
+  Move(200, 100);  // the drag start
+  Move(200, 100);
+  ExpectRange(2, 332, 0, 240);
+}
+
 TEST_F(ChartMouse, ZoomDragScalesAboutTheCentre) {
   chart.SetMouseAction(maZoomDrag);
   Drag({200, 100}, {240, 130});

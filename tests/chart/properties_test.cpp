@@ -164,7 +164,7 @@ TEST_F(VorelLayout, TheViewersChartLoadsWithEveryStoredValue) {
 TEST_F(VorelLayout, DottedPathsAliasesAndJoins) {
   auto host = Load(ChartWith(R"("Scale2X.RangeHigh": 9, "CrossHair2.PosY": -2.5, "LRim": 70,
       "JointLayers.L03xControlledBy": 1, "TextLabel50.Caption": "z", "TRim": 30,
-      "Scale4Y": {"Logarithmic": true})"));
+      "Scale4Y": {"Logarithmic": true, "RangeLow": 0.5})"));
   TVorel& v = host->Chart();
   EXPECT_EQ(v.ScaleX(2).RangeHigh(), 9.0);
   EXPECT_EQ(v.CrossHair2().PosY(), -2.5);
@@ -172,8 +172,48 @@ TEST_F(VorelLayout, DottedPathsAliasesAndJoins) {
   EXPECT_EQ(v.MarginTop(), 30);
   EXPECT_EQ(v.JointLayers().XControlledBy(3), 1);
   EXPECT_EQ(v.TextLabel(50).Caption(), "z");
-  // A logarithmic axis stored on 0 .. 1 cannot be mapped; loading still ends.
   EXPECT_TRUE(v.ScaleY(4).Logarithmic());
+}
+
+// What the chart refuses while loading is the layout's error, naming the
+// chart and the property: no message box waits for an answer, no paint
+// finds the fault later.
+TEST_F(VorelLayout, AxesAndSharingTheChartCannotHonourAreLayoutErrors) {
+  const auto error = [](const std::string& components) {
+    try {
+      auto root = CreateFromLayout(R"({"Class": "TChartHost", "Name": "Host", "Components": [)" +
+                                   components + "]}");
+      return std::string("no error");
+    } catch (const ELayoutError& e) {
+      return e.Component() + " " + e.PropertyPath() + ": " + e.Reason();
+    }
+  };
+  const std::string logarithmic = ": Logarithmic axis must not be negative.";
+  EXPECT_EQ(error(ChartWith(R"("Scale1Y": {"Logarithmic": true})")),
+            "Host.Vorel1 Scale1Y.RangeLow" + logarithmic);
+  EXPECT_EQ(error(ChartWith(R"("Scale1X": {"Logarithmic": true, "RangeLow": -1})")),
+            "Host.Vorel1 Scale1X.RangeLow" + logarithmic);
+  EXPECT_EQ(error(ChartWith(R"("Scale2X": {"RangeLow": -5, "RangeHigh": -1,
+                                           "Logarithmic": true, "Visible": false})")),
+            "Host.Vorel1 Scale2X.RangeLow" + logarithmic);
+  EXPECT_EQ(error(ChartWith(R"("Scale4Y": {"RangeLow": 2, "RangeHigh": -1,
+                                           "Logarithmic": true})")),
+            "Host.Vorel1 Scale4Y.RangeHigh" + logarithmic);
+
+  const auto sharing = [](const char* name, const char* partner) {
+    return std::string(R"({"Class": "TVorel", "Name": ")") + name +
+           R"(", "Properties": {"UseDataOf": ")" + partner + R"("}})";
+  };
+  EXPECT_EQ(error(sharing("Vorel1", "Vorel1")),
+            "Host.Vorel1 UseDataOf: Vorel: Cannot share data with myself");
+  EXPECT_EQ(error(sharing("V1", "V2") + "," + sharing("V2", "V1")),
+            "Host.V2 UseDataOf: Vorel: Cannot use foreign data. Other Vorels are using my own "
+            "data.");
+  std::string crowd = R"({"Class": "TVorel", "Name": "M"})";
+  for (const char* name : {"S1", "S2", "S3", "S4", "S5"})
+    crowd.append(",").append(sharing(name, "M"));
+  EXPECT_EQ(error(crowd), "Host.S5 UseDataOf: Vorel: Max. number of data shares exceeded");
+  EXPECT_TRUE(dynamic_cast<THeadlessServices&>(Application().Services()).Messages.empty());
 }
 
 TEST_F(VorelLayout, ABadJoinIsAnErrorNamingItsPath) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <stdexcept>
 
 #include "chart/zarn_vorel.h"
 
@@ -102,6 +103,22 @@ TEST_F(Transforms, LogarithmicBoundBelowZeroIsReported) {
   }
   // Layers before the faulty one have their new coefficients.
   EXPECT_EQ(Pixel(2, 2, 0).X, 533);
+}
+
+// The platform's paint and resize never see the error: every other axis is
+// mapped and drawn, and a handler's exception ends the picture, not the program.
+TEST_F(Transforms, PaintAndResizeDrawAroundAnAxisThatCannotBeMapped) {
+  Range(3, 0, 10, 0, 10);
+  chart.ScaleX(2).SetVisible(true);
+  EXPECT_THROW(chart.ScaleX(2).SetLogarithmic(true), EZarnVorelError);
+  chart.SetBounds(0, 0, 600, 400);
+  EXPECT_EQ(Pixel(3, 10, 10), (TPoint{600 - 20, 20}));
+  EXPECT_NO_THROW(chart.SetPaintHold(false));
+  const TBitmap& plot = chart.PlotImage();
+  ASSERT_EQ(plot.Width(), 600 - 50 - 20 + 1);
+  EXPECT_EQ(plot.ScanLine(plot.Height() - 1)[plot.Width() - 1], clBlack);  // the plot frame
+  chart.OnDataRendered = [](TObject*, TCanvas&, int, int) { throw std::runtime_error("handler"); };
+  EXPECT_NO_THROW(chart.Paint());
 }
 
 }  // namespace

@@ -97,6 +97,44 @@ TEST(Robustness, AbsurdlyDenseTicksStopAtTheBoundAndKeepTheFirst250) {
   EXPECT_EQ(d.ticks.size(), 2u * (kMaxDrawnTicks + 16) - 1);
 }
 
+// Margins, caption offsets and the canvas offset each at the limits of int
+// (a chart's ScalePos ends up in a margin): positions saturate, nothing overflows.
+TEST(Robustness, PlacementsAtTheLimitsOfIntDrawWithoutOverflow) {
+  constexpr int kMax = std::numeric_limits<int>::max();
+  TBitmap image(300, 120);
+  for (TScaleType type : {sctXB, sctXT, sctYL, sctYR}) {
+    for (TFigType labels : {ftNum, ftTime, ftDateTime}) {
+      for (int offset : {-kMax, 0, kMax}) {
+        TScale axis(nullptr);
+        axis.SetBounds(0, 0, 300, 120);
+        axis.SetTransparent(true);
+        axis.SetEmbedded(true);
+        axis.SetExternalCanvas(&image.Canvas(), offset, -offset);
+        axis.SetScaleType(type);
+        axis.SetLabelType(labels);
+        axis.SetCaption("caption");
+        axis.SetCaptionAnchor(uaSclCenter);
+        axis.SetCaptionPosX(offset);
+        axis.SetCaptionPosY(-offset);
+        axis.SetMarginLeft(kMax);
+        axis.SetMarginRight(kMax);
+        axis.SetMarginTop(kMax);
+        axis.SetMarginBottom(kMax);
+        axis.RenderNow();
+        axis.SetMarginTop(0);
+        axis.SetMarginLeft(0);
+        axis.RenderNow();
+      }
+    }
+  }
+  TZoomPanInput drag;
+  drag.MouseAction = maPan;
+  drag.Width = drag.Height = 300;
+  drag.MarginLeft = drag.MarginRight = drag.MarginTop = drag.MarginBottom = kMax;
+  double low = 0, high = 0;
+  EXPECT_FALSE(ComputeZoomPanRange(drag, low, high));
+}
+
 TEST(Robustness, EqualEndsAreNeverStoredEvenWhereOneIsLost) {
   ProbeEngine e;
   e.SetRangeHigh(1e300);

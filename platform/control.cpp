@@ -284,12 +284,21 @@ void TControl::Resize() {
 
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
+namespace {
+// Children usually go in reverse order of coming: look from the back.
+template <class T>
+void EraseFromBack(std::vector<T*>& list, const T* item) {
+  const auto it = std::find(list.rbegin(), list.rend(), item);
+  if (it != list.rend()) list.erase(std::next(it).base());
+}
+}  // namespace
+
 TWinControl::~TWinControl() {
   DestroyComponents();
   DetachChildren();
   // Leave the parent's tab list while still a windowed control: when
   // ~TControl takes this out of the parent it is no longer one.
-  if (Parent()) std::erase(Parent()->tabList_, this);
+  if (Parent()) EraseFromBack(Parent()->tabList_, this);
   peer_.reset();
 }
 
@@ -337,12 +346,13 @@ void TWinControl::InsertControl(TControl* control) {
 }
 
 void TWinControl::RemoveControl(TControl* control) {
-  std::erase(controls_, control);
-  if (auto* w = dynamic_cast<TWinControl*>(control)) std::erase(tabList_, w);
+  EraseFromBack(controls_, control);
+  if (auto* w = dynamic_cast<TWinControl*>(control)) EraseFromBack(tabList_, w);
   if (captured_ == control) captured_ = nullptr;
   if (hovered_ == control) hovered_ = nullptr;
   if (IsDestroying()) return;
-  if (peer_) peer_->ChildrenChanged();
+  // A child being destroyed has taken its window with it already.
+  if (peer_ && !control->IsDestroying()) peer_->ChildrenChanged();
   if (control->Align() != alNone) Realign();
   InvalidateRect(control->BoundsRect());
 }

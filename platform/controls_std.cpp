@@ -1,9 +1,21 @@
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/application.h"
 #include "platform/controls_std.h"
 
 namespace zarn {
+
+std::string UndrawableSize(int width, int height) {
+  const bool fits =
+      width >= 1 && height >= 1 && width <= kMaxBitmapSide && height <= kMaxBitmapSide &&
+      static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * sizeof(TColor) <=
+          kMaxBitmapBytes;
+  if (fits) return {};
+  return "a window of " + std::to_string(width) + " x " + std::to_string(height) +
+         " pixels cannot be drawn (at most " + std::to_string(kMaxBitmapSide) + " on a side and " +
+         std::to_string(kMaxBitmapBytes / sizeof(TColor)) + " pixels)";
+}
 
 // ---- TForm ----
 
@@ -40,18 +52,24 @@ int TForm::ClientWidth() const {
 int TForm::ClientHeight() const {
   return std::max(Height() - frameHeight_, 0);
 }
+namespace {
+int ClampedSum(int a, int b) {
+  return static_cast<int>(std::clamp<std::int64_t>(std::int64_t{a} + b, INT32_MIN, INT32_MAX));
+}
+}  // namespace
+
 void TForm::SetClientWidth(int value) {
-  SetWidth(value + frameWidth_);
+  SetWidth(ClampedSum(value, frameWidth_));
 }
 void TForm::SetClientHeight(int value) {
-  SetHeight(value + frameHeight_);
+  SetHeight(ClampedSum(value, frameHeight_));
 }
 
 void TForm::SetFrameSize(int width, int height) {
   const int cw = ClientWidth(), ch = ClientHeight();
   frameWidth_ = std::max(width, 0);
   frameHeight_ = std::max(height, 0);
-  SetBounds(Left(), Top(), cw + frameWidth_, ch + frameHeight_);
+  SetBounds(Left(), Top(), ClampedSum(cw, frameWidth_), ClampedSum(ch, frameHeight_));
 }
 
 void TForm::SetVisible(bool value) {

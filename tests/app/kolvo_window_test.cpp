@@ -88,6 +88,22 @@ TEST_F(KolvoWindow, OpensWithItsComponentsAndTheStoredValues) {
   EXPECT_EQ(f.BButExit->Glyph().PixelFormat(), pf4bit);
 }
 
+TEST_F(KolvoWindow, ReadOutsShowTheDegreesOfFreedomTheLayoutStores) {
+  std::string layout(kolvo::EmbeddedLayout());
+  for (const auto& [from, to] :
+       {std::pair<std::string, std::string>{R"("Position": 4, "TabOrder": 1)",
+                                            R"("Position": 10, "TabOrder": 1)"},
+        {R"("Position": 4, "TabOrder": 2)", R"("Position": 20, "TabOrder": 2)"}}) {
+    ASSERT_NE(layout.find(from), std::string::npos) << from;
+    layout.replace(layout.find(from), from.size(), to);
+  }
+  form_ = &kolvotest::CreateMainWindow(layout);
+  Show();
+  EXPECT_EQ(Shown(*form_->NLabDf1), "10");
+  EXPECT_EQ(Shown(*form_->NLabDF2), "20");
+  EXPECT_EQ(form_->NLabCrosshair->Value(), 1 - FLowerTail(10, 20, 1.0));
+}
+
 TEST_F(KolvoWindow, ScrollBarsChangeTheTailButNotTheQuantile) {
   Show();
   const double quantile = form_->NLabQuantile->Value();

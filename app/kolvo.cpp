@@ -86,7 +86,12 @@ int main(int argc, char** argv) {
     Report(layoutName + ": " + e.what());
     return kExitBadInput;
   }
-  ApplyStartValues(*form, options);
+  try {
+    ApplyStartValues(*form, options);
+  } catch (const EOptionError& e) {
+    Report(e.what());
+    return kExitBadInput;
+  }
   const int code = backend.Run();
   if (code != 0)
     Report(backend.SnapshotError().empty() ? "ended with exit code " + std::to_string(code)

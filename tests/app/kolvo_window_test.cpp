@@ -171,6 +171,12 @@ TEST_F(KolvoWindow, StartValuesGoThroughTheControls) {
   EXPECT_EQ(form_->NLabDF2->Value(), 12);
   EXPECT_EQ(form_->NLabQuantile->Value(), 0.0);
   EXPECT_EQ(form_->NLabCrosshair->Value(), 1.0);  // nothing lies below 0
+
+  // A layout that narrows the range refuses a df outside it rather than moving there.
+  form_->SBDf1->SetParams(10, 10, 100);
+  options.Df1 = 5;
+  EXPECT_THROW(kolvo::ApplyStartValues(*form_, options), kolvo::EOptionError);
+  EXPECT_EQ(form_->SBDf1->Position(), 10);
 }
 
 TEST_F(KolvoWindow, ResizingGrowsOnlyTheChart) {

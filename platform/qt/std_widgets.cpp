@@ -33,6 +33,7 @@ TScrollCode CodeOf(int action) {
       return scPosition;
   }
 }
+
 // Qt's styles add the page step to the range in 32 bits, some unsigned: a
 // range near the whole of int wraps and divides by zero. Wider ranges are
 // shown scaled down, steps are kept below this too.

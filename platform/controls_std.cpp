@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cstdint>
 
 #include "platform/application.h"
 #include "platform/controls_std.h"
@@ -52,24 +51,18 @@ int TForm::ClientWidth() const {
 int TForm::ClientHeight() const {
   return std::max(Height() - frameHeight_, 0);
 }
-namespace {
-int ClampedSum(int a, int b) {
-  return static_cast<int>(std::clamp<std::int64_t>(std::int64_t{a} + b, INT32_MIN, INT32_MAX));
-}
-}  // namespace
-
 void TForm::SetClientWidth(int value) {
-  SetWidth(ClampedSum(value, frameWidth_));
+  SetWidth(SaturatedSum(value, frameWidth_));
 }
 void TForm::SetClientHeight(int value) {
-  SetHeight(ClampedSum(value, frameHeight_));
+  SetHeight(SaturatedSum(value, frameHeight_));
 }
 
 void TForm::SetFrameSize(int width, int height) {
   const int cw = ClientWidth(), ch = ClientHeight();
   frameWidth_ = std::max(width, 0);
   frameHeight_ = std::max(height, 0);
-  SetBounds(Left(), Top(), ClampedSum(cw, frameWidth_), ClampedSum(ch, frameHeight_));
+  SetBounds(Left(), Top(), SaturatedSum(cw, frameWidth_), SaturatedSum(ch, frameHeight_));
 }
 
 void TForm::SetVisible(bool value) {

@@ -124,6 +124,8 @@ void WriteFileWhole(const std::string& path, std::string_view bytes) {
     WriteInPlace(path, bytes);
     return;
   }
+  // Renaming would replace a file its owner made read-only.
+  if (exists && ::access(target.c_str(), W_OK) != 0) throw EFileError(path, SystemReason(errno));
   const TSibling temp = CreateSibling(target);
   if (temp.Fd < 0)
     throw EFileError(path, "cannot create a file in " +

@@ -2,13 +2,12 @@
 // from its layout, and the message loop.
 
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/options.h"
+#include "app/printable.h"
 #include "app/resources.h"
 #include "app/start_values.h"
 #include "app/ukolvo.h"
@@ -21,6 +20,14 @@ using namespace zarn::kolvo;
 
 constexpr int kExitNoDisplay = 1;
 constexpr int kExitBadInput = 2;
+// Far beyond any window's layout; a device that never ends is not one.
+constexpr std::size_t kMaxLayoutBytes = std::size_t{64} << 20;
+
+// Every message is one line; what it quotes from the user is made harmless
+// for the terminal.
+void Report(const std::string& message) {
+  std::cerr << "kolvo: " << Printable(message) << "\n";
+}
 
 bool HasDisplay() {
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
@@ -30,15 +37,6 @@ bool HasDisplay() {
   return false;
 }
 
-bool ReadFile(const std::string& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream contents;
-  contents << in.rdbuf();
-  text = contents.str();
-  return !in.bad();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -46,7 +44,7 @@ int main(int argc, char** argv) {
   try {
     options = ParseOptions(std::vector<std::string_view>(argv + 1, argv + argc));
   } catch (const EOptionError& e) {
-    std::cerr << "kolvo: " << e.what() << " (kolvo --help lists the options)\n";
+    Report(std::string(e.what()) + " (kolvo --help lists the options)");
     return kExitBadInput;
   }
   if (options.Help) {
@@ -56,15 +54,20 @@ int main(int argc, char** argv) {
 
   std::string layout(EmbeddedLayout());
   const std::string layoutName = options.LayoutFile.empty() ? "stored layout" : options.LayoutFile;
-  if (!options.LayoutFile.empty() && !ReadFile(options.LayoutFile, layout)) {
-    std::cerr << "kolvo: " << options.LayoutFile << ": cannot read the layout file\n";
-    return kExitBadInput;
+  if (!options.LayoutFile.empty()) {
+    try {
+      layout = ReadFileCapped(options.LayoutFile, kMaxLayoutBytes);
+    } catch (const EFileError& e) {
+      Report(e.Path() + ": cannot read the layout: " + e.Reason());
+      return kExitBadInput;
+    }
   }
 
   if (!HasDisplay()) {
     if (options.SnapshotFile.empty()) {
-      std::cerr << "kolvo: no display to open the window on (DISPLAY is not set); "
-                   "kolvo --snapshot FILE.png renders it to a picture instead\n";
+      Report(
+          "no display to open the window on (DISPLAY is not set); "
+          "kolvo --snapshot FILE.png renders it to a picture instead");
       return kExitNoDisplay;
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 1);  // a snapshot needs no screen
@@ -80,9 +83,18 @@ int main(int argc, char** argv) {
   try {
     form = &Application().CreateForm<TFrmKolvo>(layout);
   } catch (const EZarnError& e) {
-    std::cerr << "kolvo: " << layoutName << ": " << e.what() << "\n";
+    Report(layoutName + ": " + e.what());
     return kExitBadInput;
   }
-  ApplyStartValues(*form, options);
-  return backend.Run();
+  try {
+    ApplyStartValues(*form, options);
+  } catch (const EOptionError& e) {
+    Report(e.what());
+    return kExitBadInput;
+  }
+  const int code = backend.Run();
+  if (code != 0)
+    Report(backend.SnapshotError().empty() ? "ended with exit code " + std::to_string(code)
+                                           : backend.SnapshotError());
+  return code;
 }

@@ -8,6 +8,22 @@
 namespace zarn {
 namespace {
 
+// The window's client area must be one the surfaces can draw.
+void CheckDrawable(const TForm& form) {
+  const int w = form.ClientWidth(), h = form.ClientHeight();
+  const std::string why = UndrawableSize(w, h);
+  if (why.empty()) return;
+  const bool heightFits = h >= 1 && h <= kMaxBitmapSide;
+  throw ELayoutError(form.Name(), heightFits ? "ClientWidth" : "ClientHeight", why);
+}
+
+// The statistics need at least one degree of freedom on each side.
+void CheckDegreesOfFreedom(const TForm& form, const TScrollBar& bar, const char* df) {
+  if (bar.Min() >= 1) return;
+  throw ELayoutError(form.Name() + "." + bar.Name(), "Min",
+                     "value " + std::to_string(bar.Min()) + " would allow " + df + " below 1");
+}
+
 template <class T>
 T* Field(TComponent& form, const char* name, const char* className) {
   auto* field = dynamic_cast<T*>(form.FindComponent(name));
@@ -38,6 +54,9 @@ void TFrmKolvo::Loaded() {
   NLabDF2 = Field<TNimbic>(*this, "NLabDF2", "TNimbic");
   NLabCrosshair = Field<TNimbic>(*this, "NLabCrosshair", "TNimbic");
   NLabQuantile = Field<TNimbic>(*this, "NLabQuantile", "TNimbic");
+  CheckDegreesOfFreedom(*this, *SBDf1, "df1");
+  CheckDegreesOfFreedom(*this, *SBDF2, "df2");
+  CheckDrawable(*this);
   if (!Vorel1->OnKeyDown)
     Vorel1->OnKeyDown = [this](TObject* sender, TWord& key, TShiftState shift) {
       Vorel1KeyDown(sender, key, shift);
@@ -77,6 +96,9 @@ void TFrmKolvo::SBDF2Change(TObject* /*Sender*/) {
 }
 
 void TFrmKolvo::FormShow(TObject* /*Sender*/) {
+  // A layout may store positions its read-outs do not repeat.
+  NLabDf1->SetValue(SBDf1->Position());
+  NLabDF2->SetValue(SBDF2->Position());
   RedrawCurve(SBDf1->Position(), SBDF2->Position());
   SetCrossHairReadOuts();
 }

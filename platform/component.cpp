@@ -9,6 +9,12 @@ namespace {
 char Lower(char c) {
   return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
 }
+
+std::string Key(std::string_view name) {
+  std::string key(name);
+  std::transform(key.begin(), key.end(), key.begin(), Lower);
+  return key;
+}
 }  // namespace
 
 bool SameText(std::string_view a, std::string_view b) {
@@ -49,35 +55,42 @@ void TComponent::Adopt(std::unique_ptr<TComponent> component) {
     c->ValidateName(c->name_);  // the name must be unique among the new siblings
     c->owner_ = this;
     components_.push_back({c, nullptr});
+    if (!c->name_.empty()) byName_[Key(c->name_)] = c;
     c->SendToOwnerAndSiblings(opInsert);
   }
-  for (Entry& e : components_)
-    if (e.Component == c) {
-      e.Owned = std::move(component);
-      return;
-    }
+  if (Entry* entry = EntryOf(*c)) entry->Owned = std::move(component);
+}
+
+TComponent::Entry* TComponent::EntryOf(const TComponent& component) {
+  // Usually the last one: components go in reverse order of creation.
+  auto it = std::find_if(components_.rbegin(), components_.rend(),
+                         [&](const Entry& e) { return e.Component == &component; });
+  return it == components_.rend() ? nullptr : &*it;
 }
 
 void TComponent::DestroyComponent(TComponent& component) {
-  auto it = std::find_if(components_.begin(), components_.end(),
-                         [&](const Entry& e) { return e.Component == &component; });
-  if (it == components_.end()) return;
+  Entry* it = EntryOf(component);
+  if (!it) return;
   if (!it->Owned) {
-    component.owner_ = nullptr;
-    components_.erase(it);
+    Unlist(component);
     return;
   }
   // Partners hear of the removal while the component is still whole.
   if (!component.IsDestroying()) component.BeforeDestruction();
   component.state_.Include(csDestroying);
   component.Announce();
-  it = std::find_if(components_.begin(), components_.end(),
-                    [&](const Entry& e) { return e.Component == &component; });
-  if (it == components_.end()) return;
+  it = EntryOf(component);
+  if (!it) return;
   std::unique_ptr<TComponent> doomed = std::move(it->Owned);
-  components_.erase(it);
-  doomed->owner_ = nullptr;
+  Unlist(component);
   doomed.reset();
+}
+
+void TComponent::Unlist(TComponent& component) {
+  if (Entry* entry = EntryOf(component))
+    components_.erase(components_.begin() + (entry - components_.data()));
+  if (!component.name_.empty()) byName_.erase(Key(component.name_));
+  component.owner_ = nullptr;
 }
 
 void TComponent::DestroyComponents() {
@@ -86,8 +99,7 @@ void TComponent::DestroyComponents() {
     if (last.Owned) {
       DestroyComponent(*last.Component);
     } else {
-      last.Component->owner_ = nullptr;
-      components_.pop_back();
+      Unlist(*last.Component);
     }
   }
 }
@@ -106,9 +118,8 @@ int TComponent::ComponentIndex() const {
 
 TComponent* TComponent::FindComponent(std::string_view name) const {
   if (name.empty()) return nullptr;
-  for (const Entry& e : components_)
-    if (SameText(e.Component->name_, name)) return e.Component;
-  return nullptr;
+  const auto it = byName_.find(Key(name));
+  return it == byName_.end() ? nullptr : it->second;
 }
 
 void TComponent::ValidateName(const std::string& value) const {
@@ -124,7 +135,9 @@ void TComponent::ValidateName(const std::string& value) const {
 void TComponent::SetName(const std::string& value) {
   if (value == name_) return;
   ValidateName(value);
+  if (owner_ && !name_.empty()) owner_->byName_.erase(Key(name_));
   name_ = value;
+  if (owner_ && !name_.empty()) owner_->byName_[Key(name_)] = this;
 }
 
 void TComponent::SetDesigning(bool value) {
@@ -165,6 +178,8 @@ void TComponent::RemoveFreeNotification(TComponent* partner) {
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
+  // Telling each of thousands of components of every other is quadratic.
+  if (Operation == opInsert && IsLoading()) return;
   // Copy: a handler may free components of its own.
   std::vector<TComponent*> owned;
   owned.reserve(components_.size());
@@ -193,14 +208,9 @@ void TComponent::Announce() {
 
 void TComponent::RemoveFromOwner() {
   if (!owner_) return;
-  auto& list = owner_->components_;
-  auto it =
-      std::find_if(list.begin(), list.end(), [&](const Entry& e) { return e.Component == this; });
-  if (it != list.end()) {
-    (void)it->Owned.release();  // being destroyed already; never twice
-    list.erase(it);
-  }
-  owner_ = nullptr;
+  if (Entry* entry = owner_->EntryOf(*this))
+    (void)entry->Owned.release();  // being destroyed already; never twice
+  owner_->Unlist(*this);
 }
 
 const std::any* TComponent::FindHandler(std::string_view name) const {

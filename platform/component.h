@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -125,7 +126,9 @@ class TComponent : public TPersistent {
 
  protected:
   // Called on the owner and on every other component of the owner when a
-  // component is inserted or removed, and on free-notification partners.
+  // component is inserted or removed, and on free-notification partners. A
+  // loading owner does not pass insertions on: the loader itself ties the
+  // references between the components it creates.
   virtual void Notification(TComponent* AComponent, TOperation Operation);
 
   void SetComponentState(TComponentState value) { state_ = value; }
@@ -139,11 +142,16 @@ class TComponent : public TPersistent {
   void Announce();  // tells owner, siblings and partners once that this is going
   void SendToOwnerAndSiblings(TOperation op);
   void ValidateName(const std::string& value) const;
+  Entry* EntryOf(const TComponent& component);  // null when not listed
+  void Unlist(TComponent& component);           // out of components_ and byName_
 
   TComponent* owner_ = nullptr;
   std::string name_;
   TComponentState state_;
   std::vector<Entry> components_;
+  // The named ones among components_, by lower-case name: finding a name
+  // must not cost a pass over thousands of components.
+  std::unordered_map<std::string, TComponent*> byName_;
   std::vector<TComponent*> freeNotifies_;
   std::map<std::string, std::any, std::less<>> handlers_;
   std::map<std::string, std::string, std::less<>> eventBindings_;

@@ -284,12 +284,21 @@ void TControl::Resize() {
 
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
+namespace {
+// Children usually go in reverse order of coming: look from the back.
+template <class T>
+void EraseFromBack(std::vector<T*>& list, const T* item) {
+  const auto it = std::find(list.rbegin(), list.rend(), item);
+  if (it != list.rend()) list.erase(std::next(it).base());
+}
+}  // namespace
+
 TWinControl::~TWinControl() {
   DestroyComponents();
   DetachChildren();
   // Leave the parent's tab list while still a windowed control: when
   // ~TControl takes this out of the parent it is no longer one.
-  if (Parent()) std::erase(Parent()->tabList_, this);
+  if (Parent()) EraseFromBack(Parent()->tabList_, this);
   peer_.reset();
 }
 
@@ -337,12 +346,13 @@ void TWinControl::InsertControl(TControl* control) {
 }
 
 void TWinControl::RemoveControl(TControl* control) {
-  std::erase(controls_, control);
-  if (auto* w = dynamic_cast<TWinControl*>(control)) std::erase(tabList_, w);
+  EraseFromBack(controls_, control);
+  if (auto* w = dynamic_cast<TWinControl*>(control)) EraseFromBack(tabList_, w);
   if (captured_ == control) captured_ = nullptr;
   if (hovered_ == control) hovered_ = nullptr;
   if (IsDestroying()) return;
-  if (peer_) peer_->ChildrenChanged();
+  // A child being destroyed has taken its window with it already.
+  if (peer_ && !control->IsDestroying()) peer_->ChildrenChanged();
   if (control->Align() != alNone) Realign();
   InvalidateRect(control->BoundsRect());
 }
@@ -390,16 +400,16 @@ void TWinControl::AlignControls() {
     std::vector<TControl*> list;
     for (TControl* c : controls_)
       if (c->Align() == kind && (c->Visible() || c->IsDesigning())) list.push_back(c);
-    auto key = [kind](const TControl* c) {
+    auto key = [kind](const TControl* c) -> std::int64_t {
       switch (kind) {
         case alTop:
           return c->Top();
         case alBottom:
-          return -(c->Top() + c->Height());
+          return -(std::int64_t{c->Top()} + c->Height());
         case alLeft:
           return c->Left();
         case alRight:
-          return -(c->Left() + c->Width());
+          return -(std::int64_t{c->Left()} + c->Width());
         default:
           return 0;
       }
@@ -407,24 +417,24 @@ void TWinControl::AlignControls() {
     std::stable_sort(list.begin(), list.end(),
                      [&](const TControl* a, const TControl* b) { return key(a) < key(b); });
     for (TControl* c : list) {
-      const int w = std::max(r.Width(), 0);
-      const int h = std::max(r.Height(), 0);
+      const int w = std::max(SaturatedSum(r.Right, -r.Left), 0);
+      const int h = std::max(SaturatedSum(r.Bottom, -r.Top), 0);
       switch (kind) {
         case alTop:
           c->SetBounds(r.Left, r.Top, w, c->Height());
-          r.Top += c->Height();
+          r.Top = SaturatedSum(r.Top, c->Height());
           break;
         case alBottom:
-          c->SetBounds(r.Left, r.Bottom - c->Height(), w, c->Height());
-          r.Bottom -= c->Height();
+          r.Bottom = SaturatedSum(r.Bottom, -c->Height());
+          c->SetBounds(r.Left, r.Bottom, w, c->Height());
           break;
         case alLeft:
           c->SetBounds(r.Left, r.Top, c->Width(), h);
-          r.Left += c->Width();
+          r.Left = SaturatedSum(r.Left, c->Width());
           break;
         case alRight:
-          c->SetBounds(r.Right - c->Width(), r.Top, c->Width(), h);
-          r.Right -= c->Width();
+          r.Right = SaturatedSum(r.Right, -c->Width());
+          c->SetBounds(r.Right, r.Top, c->Width(), h);
           break;
         default:
           c->SetBounds(r.Left, r.Top, w, h);
@@ -443,19 +453,19 @@ void TWinControl::AdjustAnchors(int dw, int dh) {
     const TAnchors a = c->Anchors();
     if (a.Contains(akRight)) {
       if (a.Contains(akLeft))
-        w += dw;
+        w = SaturatedSum(w, dw);
       else
-        l += dw;
+        l = SaturatedSum(l, dw);
     } else if (!a.Contains(akLeft)) {
-      l += dw / 2;
+      l = SaturatedSum(l, dw / 2);
     }
     if (a.Contains(akBottom)) {
       if (a.Contains(akTop))
-        h += dh;
+        h = SaturatedSum(h, dh);
       else
-        t += dh;
+        t = SaturatedSum(t, dh);
     } else if (!a.Contains(akTop)) {
-      t += dh / 2;
+      t = SaturatedSum(t, dh / 2);
     }
     c->SetBounds(l, t, w, h);
   }

@@ -106,7 +106,9 @@ class TControl : public TComponent {
   void SetHeight(int value) { SetBounds(left_, top_, width_, value); }
   // The one place bounds change; sizes are limited by Constraints and by 0.
   virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
-  TRect BoundsRect() const { return Rect(left_, top_, left_ + width_, top_ + height_); }
+  TRect BoundsRect() const {
+    return Rect(left_, top_, SaturatedSum(left_, width_), SaturatedSum(top_, height_));
+  }
   void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
   virtual int ClientWidth() const { return width_; }
   virtual int ClientHeight() const { return height_; }

@@ -5,6 +5,17 @@
 
 namespace zarn {
 
+std::string UndrawableSize(int width, int height) {
+  const bool fits =
+      width >= 1 && height >= 1 && width <= kMaxBitmapSide && height <= kMaxBitmapSide &&
+      static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * sizeof(TColor) <=
+          kMaxBitmapBytes;
+  if (fits) return {};
+  return "a window of " + std::to_string(width) + " x " + std::to_string(height) +
+         " pixels cannot be drawn (at most " + std::to_string(kMaxBitmapSide) + " on a side and " +
+         std::to_string(kMaxBitmapBytes / sizeof(TColor)) + " pixels)";
+}
+
 // ---- TForm ----
 
 TForm::TForm(TComponent* AOwner) : TCustomControl(AOwner) {
@@ -41,17 +52,17 @@ int TForm::ClientHeight() const {
   return std::max(Height() - frameHeight_, 0);
 }
 void TForm::SetClientWidth(int value) {
-  SetWidth(value + frameWidth_);
+  SetWidth(SaturatedSum(value, frameWidth_));
 }
 void TForm::SetClientHeight(int value) {
-  SetHeight(value + frameHeight_);
+  SetHeight(SaturatedSum(value, frameHeight_));
 }
 
 void TForm::SetFrameSize(int width, int height) {
   const int cw = ClientWidth(), ch = ClientHeight();
   frameWidth_ = std::max(width, 0);
   frameHeight_ = std::max(height, 0);
-  SetBounds(Left(), Top(), cw + frameWidth_, ch + frameHeight_);
+  SetBounds(Left(), Top(), SaturatedSum(cw, frameWidth_), SaturatedSum(ch, frameHeight_));
 }
 
 void TForm::SetVisible(bool value) {

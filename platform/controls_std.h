@@ -29,6 +29,11 @@ enum TCloseAction : std::uint8_t { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
 
+// Empty when a window's client area of width x height fits the surfaces that
+// draw it (each side 1 .. kMaxBitmapSide, at most kMaxBitmapBytes of pixels);
+// else why it cannot be shown or pictured.
+std::string UndrawableSize(int width, int height);
+
 // Window decoration around a form's client area when nobody measures it.
 inline constexpr int kFormFrameWidth = 8;
 inline constexpr int kFormFrameHeight = 28;

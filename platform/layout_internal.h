@@ -12,6 +12,7 @@ namespace zarn::layout {
 using Json = nlohmann::ordered_json;
 
 inline constexpr int kMaxDepth = 32;         // nesting of sub-objects
+inline constexpr int kMaxJsonDepth = 64;     // sub-objects within the layout's own frame
 inline constexpr int kMaxBitmapSide = 4096;  // a glyph, not a photograph
 inline constexpr std::size_t kMaxPalette = 62 * 62 * 62;
 

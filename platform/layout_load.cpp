@@ -163,6 +163,17 @@ TPropValue ScalarValue(const TPropInfo& p, const Json& v) {
   }
 }
 
+// The store writes a real that is not finite (as a string) only where the
+// property holds one; anywhere else the setter would drop it without a word.
+void CheckNonFiniteKept(const TPropInfo& p, const TPersistent& obj, const Json& v,
+                        const TPropValue& value) {
+  if (p.Kind != pkDouble || std::isfinite(std::get<double>(value))) return;
+  const double wanted = std::get<double>(value);
+  const double held = std::get<double>(p.Get(obj));
+  if (held == wanted || (std::isnan(held) && std::isnan(wanted))) return;
+  throw ValueError{"expected a finite number, got \"" + v.get<std::string>() + "\""};
+}
+
 struct Fixup {
   TPersistent* Target;
   const TPropInfo* Property;
@@ -269,7 +280,8 @@ void Loader::Run(const Json& doc) {
       } catch (const std::bad_alloc&) {
         throw;
       } catch (const ELayoutError& e) {
-        // A component that names its own property leaves the component to us.
+        if (!e.Component().empty()) throw;
+        // A component that names only its own property leaves its name to us.
         throw ELayoutError(Label(*c), e.PropertyPath(), e.Reason());
       } catch (const std::exception& e) {
         throw ELayoutError(Label(*c), "", e.what());
@@ -414,9 +426,12 @@ void Loader::SetProperty(TComponent& comp, TPersistent& obj, const TPropInfo& p,
         comp.SetEventBinding(path, name);
         return;
       }
-      default:
-        p.Set(obj, ScalarValue(p, v));
+      default: {
+        const TPropValue value = ScalarValue(p, v);
+        p.Set(obj, value);
+        CheckNonFiniteKept(p, obj, v, value);
         return;
+      }
     }
   } catch (const ValueError& e) {
     throw ELayoutError(Label(comp), path, e.Reason);
@@ -438,12 +453,40 @@ void Loader::Cleanup() noexcept {
   if (rootLoading_) root_.AbortLoading();
 }
 
+// The document builder, refusing while it parses to nest deeper than any
+// layout does: nothing recursive (copies, the loader) ever meets a value
+// nested deep enough to overflow the stack.
+class TDepthLimitedBuilder : public nlohmann::detail::json_sax_dom_parser<Json> {
+ public:
+  explicit TDepthLimitedBuilder(Json& result) : json_sax_dom_parser(result) {}
+  bool start_object(std::size_t size) { return Enter() && json_sax_dom_parser::start_object(size); }
+  bool start_array(std::size_t size) { return Enter() && json_sax_dom_parser::start_array(size); }
+  bool end_object() { return Leave() && json_sax_dom_parser::end_object(); }
+  bool end_array() { return Leave() && json_sax_dom_parser::end_array(); }
+
+ private:
+  bool Enter() {
+    if (++depth_ > layout::kMaxJsonDepth)
+      throw ELayoutError(
+          "", "", "nested more than " + std::to_string(layout::kMaxJsonDepth) + " levels deep");
+    return true;
+  }
+  bool Leave() {
+    --depth_;
+    return true;
+  }
+  int depth_ = 0;
+};
+
 Json Parse(std::string_view text) {
+  Json doc;
+  TDepthLimitedBuilder builder(doc);
   try {
-    return Json::parse(text.begin(), text.end());
+    Json::sax_parse(text.begin(), text.end(), &builder);
   } catch (const Json::exception& e) {  // syntax errors and numbers out of range
     throw ELayoutError("", "", std::string("malformed JSON: ") + e.what());
   }
+  return doc;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // Value types and event signatures shared by every control.
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string_view>
@@ -11,6 +12,13 @@
 namespace zarn {
 
 class TComponent;
+
+// a + b held to int's range: bounds at the far end of int leave no room, but
+// do not wrap round to the other end.
+inline int SaturatedSum(int a, int b) {
+  const std::int64_t sum = std::int64_t{a} + b;
+  return static_cast<int>(std::clamp<std::int64_t>(sum, INT32_MIN, INT32_MAX));
+}
 
 enum TShiftStateValue : std::uint8_t {
   ssShift,

@@ -7,6 +7,7 @@
 #include "platform/component.h"
 #include "platform/control.h"
 #include "platform/controls_std.h"
+#include "platform/file_io.h"
 #include "platform/layout_json.h"
 #include "platform/properties.h"
 #include "platform/types.h"

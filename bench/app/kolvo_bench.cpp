@@ -64,6 +64,34 @@ void BM_ScrollBarStep(benchmark::State& state) {
 }
 BENCHMARK(BM_ScrollBarStep)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// The stored layout with count extra panels in the named parent.
+std::string LayoutWithPanels(int count, const std::string& parent) {
+  std::string layout(kolvo::EmbeddedLayout());
+  std::string extra;
+  for (int i = 0; i < count; ++i)
+    extra += R"(, {"Class": "TPanel", "Name": "Extra)" + std::to_string(i) + R"(", "Parent": ")" +
+             parent + R"(", "Properties": {"Left": 1, "Top": 1, "Width": 5, "Height": 5}})";
+  layout.insert(layout.rfind(']'), extra);
+  return layout;
+}
+
+// A window of thousands of components loaded, pictured and freed: each of
+// these once went over every other component, or its Qt tree, per component.
+// Argument: the number of extra panels; 0 puts them in the form, 1 in Panel1.
+void BM_ManyPanelsLoadSnapshotFree(benchmark::State& state) {
+  const std::string layout =
+      LayoutWithPanels(static_cast<int>(state.range(0)), state.range(1) ? "Panel1" : "FrmKolvo");
+  for (auto _ : state) {
+    TFrmKolvo& form = kolvotest::CreateMainWindow(layout);
+    SaveFormSnapshot(form, "/tmp/kolvo_bench_panels.png");
+    Application().Reset();
+  }
+}
+BENCHMARK(BM_ManyPanelsLoadSnapshotFree)
+    ->ArgsProduct({{2000, 10000, 20000}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
 // Whole processes; a few runs only, since each starts Qt afresh.
 void RunProcess(benchmark::State& state, const std::string& command) {
   for (auto _ : state)

@@ -234,42 +234,26 @@ TQtServices& TQtBackend::Services() {
 
 int TQtBackend::Run() {
   TApplication& app = Application();
+  snapshotError_.clear();
   if (!snapshotFile_.empty()) {
     // Runs once the loop has started, after the main form was shown.
     const std::string file = snapshotFile_;
     QMetaObject::invokeMethod(
         QCoreApplication::instance(),
-        [file, &app] {
-          TForm* form = app.MainForm();
-          if (!form || !SaveFormSnapshot(*form, file)) app.SetExitCode(1);
+        [this, file, &app] {
+          try {
+            TForm* form = app.MainForm();
+            if (!form) throw EFileError(file, "there is no window to take a picture of");
+            SaveFormSnapshot(*form, file);
+          } catch (const EFileError& e) {
+            snapshotError_ = e.Path() + ": cannot write the snapshot: " + e.Reason();
+            app.SetExitCode(1);
+          }
           app.Terminate();
         },
         Qt::QueuedConnection);
   }
   return app.Run();
-}
-
-bool SaveFormSnapshot(TForm& form, const std::string& path) {
-  if (!QApplication::instance()) return false;
-  QWidget* w = WidgetOf(form);
-  if (!w) {
-    RealizeQtForm(form);
-    w = WidgetOf(form);
-    if (!w) return false;
-  }
-  QCoreApplication::sendPostedEvents();
-  const bool shown = w->isVisible();
-  if (!shown) {
-    // Rendered as if shown, but no window appears.
-    w->setAttribute(Qt::WA_DontShowOnScreen, true);
-    w->show();
-  }
-  const QImage image = w->grab().toImage();
-  if (!shown) {
-    w->hide();
-    w->setAttribute(Qt::WA_DontShowOnScreen, false);
-  }
-  return !image.isNull() && image.save(QString::fromStdString(path), "PNG");
 }
 
 }  // namespace zarn

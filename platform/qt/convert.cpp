@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "platform/qt/qt_internal.h"
@@ -44,11 +46,12 @@ QFont ToQFont(const TFont& font) {
   QFont f(QString::fromStdString(font.Name()));
   // Negative heights are character heights, positive ones cell heights; Qt's
   // pixel size is the character height, so cells lose their internal leading.
-  const int h = font.Height();
-  if (h < 0)
-    f.setPixelSize(-h);
-  else if (h > 0)
-    f.setPixelSize(std::max(1, h * 4 / 5));
+  // Like the surface's own text, no larger than glyphs anyone could render.
+  constexpr std::int64_t kMaxPixelSize = 1024;
+  const std::int64_t h = font.Height();
+  if (h != 0)
+    f.setPixelSize(
+        static_cast<int>(std::clamp<std::int64_t>(h < 0 ? -h : h * 4 / 5, 1, kMaxPixelSize)));
   const TFontStyles s = font.Style();
   f.setBold(s.Contains(fsBold));
   f.setItalic(s.Contains(fsItalic));

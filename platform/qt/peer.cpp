@@ -1,4 +1,5 @@
 #include <QWidget>
+#include <algorithm>
 #include <memory>
 
 #include "platform/qt/qt_internal.h"
@@ -62,15 +63,27 @@ void TQtPeer::ChildrenChanged() {
   ApplyTabOrder(*root);
 }
 
+namespace {
+// Qt adds positions and sizes in int, and its styles cache pictures of a
+// widget's size: positions stay within Qt's widget limit, sizes within what
+// a surface can hold (no window shows more), so neither overflows.
+int QtCoordinate(int v) {
+  return std::clamp(v, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+int QtExtent(int v) {
+  return std::clamp(v, 0, kMaxBitmapSide);
+}
+}  // namespace
+
 void TQtPeer::SyncGeometry() {
   if (!widget_) return;
+  const QPoint pos(QtCoordinate(control_.Left()), QtCoordinate(control_.Top()));
   if (widget_->isWindow()) {
-    if (widget_->pos() != QPoint(control_.Left(), control_.Top()))
-      widget_->move(control_.Left(), control_.Top());
-    if (widget_->size() != QSize(control_.ClientWidth(), control_.ClientHeight()))
-      widget_->resize(control_.ClientWidth(), control_.ClientHeight());
+    if (widget_->pos() != pos) widget_->move(pos);
+    const QSize size(QtExtent(control_.ClientWidth()), QtExtent(control_.ClientHeight()));
+    if (widget_->size() != size) widget_->resize(size);
   } else {
-    const QRect r(control_.Left(), control_.Top(), control_.Width(), control_.Height());
+    const QRect r(pos, QSize(QtExtent(control_.Width()), QtExtent(control_.Height())));
     if (widget_->geometry() != r) widget_->setGeometry(r);
   }
 }

@@ -4,6 +4,7 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/qt/qt_internal.h"
 
@@ -32,6 +33,39 @@ TScrollCode CodeOf(int action) {
       return scPosition;
   }
 }
+
+// Qt's styles add the page step to the range in 32 bits, some unsigned: a
+// range near the whole of int wraps and divides by zero. Wider ranges are
+// shown scaled down, steps are kept below this too.
+constexpr std::int64_t kQtSpan = std::int64_t{1} << 29;
+
+// Positions as Qt sees them: the same numbers where the range is narrow
+// enough, else counted from Min in steps of Factor.
+struct TSliderScale {
+  std::int64_t Low = 0;  // Min and the last position in the bar's own terms
+  std::int64_t High = 0;
+  std::int64_t Origin = 0;
+  std::int64_t Factor = 1;
+
+  explicit TSliderScale(const TScrollBar& bar) : Low(bar.Min()), High(bar.Max()) {
+    // With a page (thumb) size the last position is the one that shows the
+    // last page.
+    if (bar.PageSize() > 0) High = std::max(Low, High - bar.PageSize() + 1);
+    if (High - Low > kQtSpan) {
+      Origin = Low;
+      Factor = (High - Low + kQtSpan - 1) / kQtSpan;
+    }
+  }
+  int ToQt(std::int64_t position) const { return static_cast<int>((position - Origin) / Factor); }
+  int FromQt(int value) const {
+    if (value >= ToQt(High)) return static_cast<int>(High);  // the last step may be short
+    return static_cast<int>(std::clamp(Origin + value * Factor, Low, High));
+  }
+  int Step(int change) const {
+    return static_cast<int>(std::clamp<std::int64_t>(change / Factor, 1, kQtSpan));
+  }
+};
+
 }  // namespace
 
 TScrollBarWidget::TScrollBarWidget(TScrollBar& control, QWidget* parent)
@@ -41,7 +75,7 @@ TScrollBarWidget::TScrollBarWidget(TScrollBar& control, QWidget* parent)
           [this](int action) { lastAction_ = action; });
   connect(this, &QAbstractSlider::valueChanged, this, [this](int value) { ValueChanged(value); });
   connect(this, &QAbstractSlider::sliderReleased, this, [this] {
-    if (control_) Bar().Scroll(scPosition, value());
+    if (control_) Bar().Scroll(scPosition, TSliderScale(Bar()).FromQt(value()));
   });
 }
 
@@ -59,14 +93,11 @@ void TScrollBarWidget::SyncState() {
   const TScrollBar& bar = Bar();
   syncing_ = true;
   setOrientation(bar.Kind() == sbHorizontal ? Qt::Horizontal : Qt::Vertical);
-  // With a page (thumb) size the last position is the one that shows the
-  // last page.
-  const int page = bar.PageSize();
-  const int top = page > 0 ? std::max(bar.Min(), bar.Max() - page + 1) : bar.Max();
-  setRange(bar.Min(), top);
-  setSingleStep(std::max(bar.SmallChange(), 1));
-  setPageStep(std::max(bar.LargeChange(), 1));
-  setValue(bar.Position());
+  const TSliderScale scale(bar);
+  setRange(scale.ToQt(scale.Low), scale.ToQt(scale.High));
+  setSingleStep(scale.Step(bar.SmallChange()));
+  setPageStep(scale.Step(bar.LargeChange()));
+  setValue(scale.ToQt(bar.Position()));
   setFocusPolicy(bar.TabStop() ? Qt::StrongFocus : Qt::ClickFocus);
   syncing_ = false;
 }
@@ -76,8 +107,8 @@ void TScrollBarWidget::ValueChanged(int value) {
   const TScrollCode code = CodeOf(lastAction_);
   lastAction_ = SliderNoAction;
   QPointer<QWidget> alive(this);
-  Bar().Scroll(code, value);  // OnScroll may move it elsewhere; OnChange fires once
-  if (alive && control_ && Bar().Position() != this->value()) SyncState();
+  Bar().Scroll(code, TSliderScale(Bar()).FromQt(value));  // OnScroll may move it; OnChange once
+  if (alive && control_ && TSliderScale(Bar()).ToQt(Bar().Position()) != this->value()) SyncState();
 }
 
 void TScrollBarWidget::keyPressEvent(QKeyEvent* e) {

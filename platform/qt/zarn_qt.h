@@ -76,13 +76,16 @@ class TQtBackend {
 
   // Application().Run(). With a snapshot file the main form is shown, its
   // picture written to the file and the form closed; the exit code is then 1
-  // when the file could not be written.
+  // when the file could not be written, and SnapshotError says why in one
+  // line that names the file.
   int Run();
+  const std::string& SnapshotError() const { return snapshotError_; }
 
  private:
   int argc_ = 0;
   std::unique_ptr<QApplication> ownApp_;
   std::string snapshotFile_;
+  std::string snapshotError_;
 };
 
 // Makes the windows of a form (and of everything in it) without showing it.
@@ -93,7 +96,9 @@ void RealizeQtForm(TForm& form);
 QWidget* WidgetOf(TControl& control);
 
 // Renders a form, with all its controls, to a PNG file. Works without a
-// display (QT_QPA_PLATFORM=offscreen) and for forms that are not shown.
-bool SaveFormSnapshot(TForm& form, const std::string& path);
+// display (QT_QPA_PLATFORM=offscreen) and for forms that are not shown. A
+// window too large or too small to draw is refused before Qt is asked; any
+// failure raises EFileError and leaves no file behind.
+void SaveFormSnapshot(TForm& form, const std::string& path);
 
 }  // namespace zarn

@@ -1,8 +1,12 @@
 // The built program, run as a user runs it, without a display.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QImage>
-#include <cstdio>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -15,18 +19,33 @@ struct TRun {
   std::string Output;  // stdout and stderr
 };
 
-// Runs the viewer with the given arguments and no display.
-TRun Kolvo(const std::string& args) {
+// Runs the viewer with the given arguments and no display; fileLimit, when
+// set, caps the size of the files it may write as a full disk would.
+TRun Kolvo(const std::string& args, rlim_t fileLimit = RLIM_INFINITY) {
   const std::string command =
       "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " KOLVO_PATH " " + args + " 2>&1";
   TRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
+  int out[2];
+  if (pipe(out) != 0) return run;
+  const pid_t child = fork();
+  if (child == 0) {
+    const rlimit limit{fileLimit, fileLimit};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of killing
+    dup2(out[1], STDOUT_FILENO);
+    close(out[0]);
+    close(out[1]);
+    execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(out[1]);
   char buffer[512];
-  while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-    run.Output.append(buffer, n);
-  const int status = pclose(pipe);
-  run.Code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;)
+    run.Output.append(buffer, static_cast<std::size_t>(n));
+  close(out[0]);
+  int status = 0;
+  if (child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status))
+    run.Code = WEXITSTATUS(status);
   return run;
 }
 
@@ -92,6 +111,31 @@ TEST_F(KolvoProgram, LayoutErrorsNameFileComponentAndProperty) {
       {"\"Name\": \"SBDF2\"", "\"Name\": \"SBDf3\"", "\"SBDF2\""},
       {"\"Class\": \"TFrmKolvo\"", "\"Class\": \"TForm\"", "\"FormShow\""},
       {"{", "[", "malformed JSON"},
+      {"\"AllocSize\": 1000",
+       "\"AllocSize\": " + std::string(100000, '[') + std::string(100000, ']'),
+       "layout: nested more than"},
+      {"\"Class\": \"TPanel\"", R"("Class": "TPa\u001b[2Jnel\u0007")",
+       R"(unknown class "TPa\x1B[2Jnel\x07")"},
+      {"\"RangeHigh\": 6.0", "\"RangeHigh\": \"NaN\"",
+       R"(Vorel1: property "Scale1X.RangeHigh": expected a finite number, got "NaN")"},
+      {"\"RangeLow\": 0.0", "\"RangeLow\": \"-Inf\"", R"(got "-Inf")"},
+      // Sizes no surface can hold, refused before Qt is asked for a window.
+      {"\"ClientWidth\": 553", "\"ClientWidth\": 0",
+       R"(FrmKolvo: property "ClientWidth": a window of 0 x 380 pixels cannot be drawn)"},
+      {"\"ClientWidth\": 553", "\"ClientWidth\": -5", "0 x 380 pixels cannot be drawn"},
+      {"\"ClientWidth\": 553", "\"ClientWidth\": 1000000000", "1000000000 x 380 pixels"},
+      {"\"ClientWidth\": 553", "\"ClientWidth\": 2147483647", R"(property "ClientWidth")"},
+      {"\"ClientWidth\": 553", "\"ClientWidth\": -2147483648", R"(property "ClientWidth")"},
+      {"\"ClientHeight\": 380", "\"ClientHeight\": 0", R"(property "ClientHeight")"},
+      {"\"ClientHeight\": 380", "\"ClientHeight\": 2147483647", R"(property "ClientHeight")"},
+      // Scroll bars that would hand the statistics a df below 1.
+      {"\"Min\": 1, \"Max\": 100", "\"Min\": 0, \"Max\": 100",
+       R"(FrmKolvo.SBDf1: property "Min": value 0 would allow df1 below 1)"},
+      {"\"Min\": 1, \"Max\": 100", "\"Min\": -2147483648, \"Max\": 2147483647",
+       "would allow df1 below 1"},
+      {"\"Min\": 1, \"Max\": 100, \"PageSize\": 0, \"Position\": 4, \"TabOrder\": 2",
+       "\"Min\": -50, \"Max\": 100, \"PageSize\": 0, \"Position\": 4, \"TabOrder\": 2",
+       R"(FrmKolvo.SBDF2: property "Min": value -50 would allow df2 below 1)"},
   };
   for (const TCase& c : cases) {
     const std::string path = LayoutWith(c.From, c.To);
@@ -101,10 +145,75 @@ TEST_F(KolvoProgram, LayoutErrorsNameFileComponentAndProperty) {
     EXPECT_NE(run.Output.find("kolvo: " + path + ": "), std::string::npos) << run.Output;
     EXPECT_NE(run.Output.find(c.Expect), std::string::npos) << run.Output;
     EXPECT_FALSE(std::filesystem::exists(dir_ / "x.png")) << c.To;
+    for (const char ch : run.Output)  // nothing a terminal would act on
+      EXPECT_TRUE(ch == '\n' || static_cast<unsigned char>(ch) >= 0x20) << run.Output;
   }
-  const TRun missing = Kolvo("--layout " + (dir_ / "none.json").string());
-  EXPECT_EQ(missing.Code, 2);
-  EXPECT_NE(missing.Output.find("none.json"), std::string::npos);
+}
+
+TEST_F(KolvoProgram, LayoutFilesThatCannotBeReadSayWhy) {
+  const struct {
+    std::string Path, Expect;
+  } cases[] = {
+      {(dir_ / "none.json").string(), "none.json: cannot read the layout: No such file"},
+      {dir_.string(), ": cannot read the layout: Is a directory"},
+      {"/dev/zero", "/dev/zero: cannot read the layout: larger than 67108864 bytes"},
+  };
+  for (const auto& c : cases) {
+    const TRun run = Kolvo("--layout " + c.Path);
+    EXPECT_EQ(run.Code, 2) << c.Path;
+    EXPECT_EQ(OwnLines(run.Output), 1) << run.Output;
+    EXPECT_NE(run.Output.find(c.Expect), std::string::npos) << run.Output;
+  }
+}
+
+TEST_F(KolvoProgram, FailedSnapshotsSayWhyAndLeaveNoFileBehind) {
+  const std::string kept = (dir_ / "kept.png").string();
+  std::ofstream(kept) << "old";
+  const struct {
+    std::string Path, Expect;
+    rlim_t Limit = RLIM_INFINITY;
+  } cases[] = {
+      {"/dev/full", "/dev/full: cannot write the snapshot: No space left on device"},
+      {(dir_ / "missing" / "x.png").string(), "No such file or directory"},
+      {dir_.string(), "Is a directory"},
+      {"/proc/version", "/proc/version: cannot write the snapshot: "},
+      // A disk that fills up, or a file-size limit, half-way through the picture.
+      {kept, "kept.png: cannot write the snapshot: File too large", 4096},
+  };
+  for (const auto& c : cases) {
+    const TRun run = Kolvo("--snapshot " + c.Path, c.Limit);
+    EXPECT_EQ(run.Code, 1) << c.Path;
+    EXPECT_EQ(OwnLines(run.Output), 1) << run.Output;
+    EXPECT_NE(run.Output.find(c.Expect), std::string::npos) << run.Output;
+  }
+  std::ifstream in(kept);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1) << "no pieces left";
+  // Without the limit the same file is replaced whole.
+  ASSERT_EQ(Kolvo("--snapshot " + kept).Code, 0);
+  EXPECT_EQ(QImage(QString::fromStdString(kept)).size(), QSize(553, 380));
+}
+
+// Values at the ends of int draw without overflowing anywhere on the way to Qt.
+TEST_F(KolvoProgram, IntegerExtremesInALayoutStillDraw) {
+  const std::pair<std::string, std::string> cases[] = {
+      {R"("Font": {"Name": "MS Sans Serif", "Height": -13)",
+       R"("Font": {"Name": "MS Sans Serif", "Height": -2147483648)"},
+      {R"("Font": {"Name": "MS Sans Serif", "Height": -13)",
+       R"("Font": {"Name": "MS Sans Serif", "Height": 2147483647)"},
+      {R"("Font": {"Name": "MS Sans Serif", "Height": -13)",
+       R"("Font": {"Name": "MS Sans Serif", "Size": -2147483648)"},
+      {R"("Left": 295)", R"("Left": 2147483647)"},
+      {R"("Left": 96, "Top": 8, "Width": 122, "Height": 17)",
+       R"("Left": 96, "Top": 8, "Width": 122, "Height": 2147483647)"},
+      {R"("Min": 1, "Max": 100)", R"("Min": 1, "Max": 2147483647, "LargeChange": 2147483647)"},
+  };
+  for (const auto& [from, to] : cases) {
+    const std::string shot = (dir_ / "x.png").string();
+    const TRun run = Kolvo("--layout " + LayoutWith(from, to) + " --snapshot " + shot);
+    EXPECT_EQ(run.Code, 0) << to << run.Output;
+    EXPECT_EQ(QImage(QString::fromStdString(shot)).size(), QSize(553, 380)) << to;
+  }
 }
 
 TEST_F(KolvoProgram, SnapshotsWithoutADisplay) {

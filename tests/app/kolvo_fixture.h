@@ -32,15 +32,16 @@ inline void StopBackend() {
   BackendSlot().reset();
 }
 
-// A fresh application with the main window created from the stored layout.
-inline TFrmKolvo& CreateMainWindow() {
+// A fresh application with the main window created from the stored layout,
+// or from another.
+inline TFrmKolvo& CreateMainWindow(std::string_view layout = kolvo::EmbeddedLayout()) {
   TQtBackend& backend = Backend();
   Application().Reset();
   backend.Install();
   RegisterKolvoClasses();
   kolvo::RegisterCursorResources();
   Application().Initialize();
-  return Application().CreateForm<TFrmKolvo>(kolvo::EmbeddedLayout());
+  return Application().CreateForm<TFrmKolvo>(layout);
 }
 
 // The picture of a control as it is on screen.

@@ -88,6 +88,22 @@ TEST_F(KolvoWindow, OpensWithItsComponentsAndTheStoredValues) {
   EXPECT_EQ(f.BButExit->Glyph().PixelFormat(), pf4bit);
 }
 
+TEST_F(KolvoWindow, ReadOutsShowTheDegreesOfFreedomTheLayoutStores) {
+  std::string layout(kolvo::EmbeddedLayout());
+  for (const auto& [from, to] :
+       {std::pair<std::string, std::string>{R"("Position": 4, "TabOrder": 1)",
+                                            R"("Position": 10, "TabOrder": 1)"},
+        {R"("Position": 4, "TabOrder": 2)", R"("Position": 20, "TabOrder": 2)"}}) {
+    ASSERT_NE(layout.find(from), std::string::npos) << from;
+    layout.replace(layout.find(from), from.size(), to);
+  }
+  form_ = &kolvotest::CreateMainWindow(layout);
+  Show();
+  EXPECT_EQ(Shown(*form_->NLabDf1), "10");
+  EXPECT_EQ(Shown(*form_->NLabDF2), "20");
+  EXPECT_EQ(form_->NLabCrosshair->Value(), 1 - FLowerTail(10, 20, 1.0));
+}
+
 TEST_F(KolvoWindow, ScrollBarsChangeTheTailButNotTheQuantile) {
   Show();
   // Upper tails at x = 1 from Boost.Math: F(10, 4) 0.548445, F(10, 30) 0.465424.
@@ -155,6 +171,12 @@ TEST_F(KolvoWindow, StartValuesGoThroughTheControls) {
   EXPECT_EQ(form_->NLabDF2->Value(), 12);
   EXPECT_EQ(form_->NLabQuantile->Value(), 0.0);
   EXPECT_EQ(form_->NLabCrosshair->Value(), 1.0);  // nothing lies below 0
+
+  // A layout that narrows the range refuses a df outside it rather than moving there.
+  form_->SBDf1->SetParams(10, 10, 100);
+  options.Df1 = 5;
+  EXPECT_THROW(kolvo::ApplyStartValues(*form_, options), kolvo::EOptionError);
+  EXPECT_EQ(form_->SBDf1->Position(), 10);
 }
 
 TEST_F(KolvoWindow, ResizingGrowsOnlyTheChart) {

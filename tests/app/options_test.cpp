@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/options.h"
+#include "app/printable.h"
 
 namespace zarn::kolvo {
 namespace {
@@ -52,6 +53,16 @@ TEST(KolvoOptions, MessagesNameTheOptionAndValue) {
   } catch (const EOptionError& e) {
     EXPECT_STREQ(e.what(), "--df2: 0 is outside 1 ... 100");
   }
+}
+
+TEST(KolvoMessages, BytesATerminalWouldActOnAreEscaped) {
+  EXPECT_EQ(Printable("TPa\x1b[2Jnel\a"), "TPa\\x1B[2Jnel\\x07");
+  EXPECT_EQ(Printable("x\u00b0 \u20ac"), "x\u00b0 \u20ac");  // printable UTF-8 stays
+  EXPECT_EQ(Printable("\xc2\x9b"
+                      "1m"),
+            "\\xC2\\x9B1m");                       // a C1 control
+  EXPECT_EQ(Printable("\xff\xc3"), "\\xFF\\xC3");  // not UTF-8, cut short
+  EXPECT_EQ(Printable("\x7f\t\n"), "\\x7F\\x09\\x0A");
 }
 
 }  // namespace

@@ -124,6 +124,30 @@ TEST(Component, NamesAreIdentifiersAndUniqueAmongSiblings) {
   }
 }
 
+TEST(Component, FoundByTheNameTheyHaveNowOnly) {
+  TTracked owner(nullptr);
+  TTracked& a = TComponent::Create<TTracked>(owner);
+  a.SetName("Alpha");
+  a.SetName("Beta");
+  EXPECT_EQ(owner.FindComponent("alpha"), nullptr);
+  EXPECT_EQ(owner.FindComponent("BETA"), &a);
+  a.SetName("");
+  EXPECT_EQ(owner.FindComponent("Beta"), nullptr);
+  auto loose = std::make_unique<TTracked>(nullptr);
+  loose->SetName("Gamma");
+  owner.Adopt(std::move(loose));
+  ASSERT_NE(owner.FindComponent("gamma"), nullptr);
+  owner.DestroyComponent(*owner.FindComponent("gamma"));
+  EXPECT_EQ(owner.FindComponent("gamma"), nullptr);
+  {
+    TTracked listed(&owner);  // listed only: it leaves by itself
+    listed.SetName("Delta");
+    EXPECT_EQ(owner.FindComponent("delta"), &listed);
+  }
+  EXPECT_EQ(owner.FindComponent("Delta"), nullptr);
+  EXPECT_NO_THROW(TComponent::Create<TTracked>(owner).SetName("Delta"));
+}
+
 TEST(Component, DesignAndLoadingStates) {
   TTracked owner(nullptr);
   TTracked& a = TComponent::Create<TTracked>(owner);

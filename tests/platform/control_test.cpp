@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,29 @@ TEST(Align, SidesStackInOrderAndConstraintsHold) {
   rest.Constraints().SetMinHeight(90);
   EXPECT_EQ(rest.Height(), 90);
   EXPECT_EQ(rest.Constraints().MinHeight(), 90);
+}
+
+TEST(Align, BoundsAtTheEndsOfIntSaturateInsteadOfWrapping) {
+  constexpr int kMax = std::numeric_limits<int>::max();
+  TPanel host(nullptr);
+  host.SetBounds(0, 0, 200, 100);
+  TPanel& far = TComponent::Create<TPanel>(host);
+  far.SetParent(&host);
+  far.SetBounds(kMax, kMax, kMax, 10);
+  EXPECT_EQ(far.BoundsRect(), Rect(kMax, kMax, kMax, kMax));
+  TPanel& tall = TComponent::Create<TPanel>(host);
+  tall.SetBounds(0, 0, 10, kMax);
+  tall.SetParent(&host);
+  tall.SetAlign(alBottom);
+  EXPECT_EQ(tall.BoundsRect(), Rect(0, 100 - kMax, 200, 100));
+  TPanel& wide = TComponent::Create<TPanel>(host);
+  wide.SetBounds(0, 0, kMax, 10);
+  wide.SetParent(&host);
+  wide.SetAlign(alLeft);
+  EXPECT_EQ(wide.Width(), kMax);
+  far.SetAnchors(TAnchors{akLeft, akRight});
+  host.SetBounds(0, 0, 400, 100);  // its width would grow past the end of int
+  EXPECT_EQ(far.Width(), kMax);
 }
 
 TEST(Anchors, RightAndBottomFollowTheParent) {

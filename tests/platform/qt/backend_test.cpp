@@ -505,7 +505,7 @@ TEST_F(QtBackend, SnapshotShowsThePatternAndThePanelThroughTheMark) {
   ASSERT_TRUE(dir.isValid());
   const std::string file = dir.filePath("form.png").toStdString();
   // Not shown: the snapshot still renders the whole window.
-  ASSERT_TRUE(SaveFormSnapshot(*form_, file));
+  ASSERT_NO_THROW(SaveFormSnapshot(*form_, file));
   EXPECT_FALSE(form_->Visible());
   QImage image(QString::fromStdString(file));
   ASSERT_EQ(image.size(), QSize(400, 300));
@@ -545,6 +545,51 @@ TEST_F(QtBackend, SnapshotOptionWritesThePictureAndEndsTheProgram) {
   Application().CreateForm<TQtTestForm>(qttest::kTestLayout);
   program.SetSnapshotFile(dir.filePath("missing/shot.png").toStdString());
   EXPECT_EQ(program.Run(), 1) << "a picture that cannot be written fails the program";
+  EXPECT_NE(program.SnapshotError().find("missing/shot.png: cannot write the snapshot: cannot "
+                                         "create a file in "),
+            std::string::npos)
+      << program.SnapshotError();
+
+  // A window no surface can hold is refused before Qt is asked to draw it.
+  Application().Reset();
+  program.Install();
+  auto& empty = Application().CreateForm<TQtTestForm>(qttest::kTestLayout);
+  empty.SetClientWidth(0);
+  EXPECT_THROW(SaveFormSnapshot(empty, file), EFileError);
+  empty.SetClientWidth(kMaxBitmapSide + 1);
+  EXPECT_THROW(SaveFormSnapshot(empty, file), EFileError);
+}
+
+TEST_F(QtBackend, ValuesAtTheEndsOfIntReachQtWithinWhatItComputesWith) {
+  constexpr int kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+  form_->SetBounds(kMax, kMin, form_->Width(), form_->Height());
+  Bar("SB2").SetBounds(0, 0, 50, kMax);
+  form_->Font().SetHeight(kMin);
+  Show();
+  EXPECT_LE(Window()->pos().x(), QWIDGETSIZE_MAX);
+  EXPECT_EQ(WidgetNamed("SB2")->height(), kMaxBitmapSide);
+  for (int height : {kMin, kMax}) {
+    form_->Font().SetHeight(height);
+    EXPECT_TRUE(Window()->font().pixelSize() >= 1 && Window()->font().pixelSize() <= 1024)
+        << height;
+  }
+
+  // Qt's style adds the page step to the range in 32 bits: a range over the
+  // whole of int is shown scaled down, and its ends still reach the ends.
+  auto* sb = WidgetNamed<QScrollBar>("SB1");
+  TScrollBar& bar = Bar("SB1");
+  bar.SetLargeChange(kMax);
+  bar.SetParams(0, kMin, kMax);
+  EXPECT_LT(std::int64_t{sb->maximum()} - sb->minimum() + sb->pageStep(), kMax);
+  EXPECT_NEAR(sb->value(), (sb->minimum() + sb->maximum()) / 2, 1);
+  EXPECT_FALSE(sb->grab().isNull());
+  sb->setFocus();
+  QTest::keyClick(sb, Qt::Key_End);
+  EXPECT_EQ(bar.Position(), kMax);
+  QTest::keyClick(sb, Qt::Key_Home);
+  EXPECT_EQ(bar.Position(), kMin);
+  QTest::keyClick(sb, Qt::Key_PageDown);
+  EXPECT_GT(bar.Position(), kMin);
 }
 
 TEST_F(QtBackend, CursorsOfControlsAndOfTheScreen) {

@@ -44,6 +44,11 @@ function(zarn_add_library name)
     $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
     $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/zarn>)
   zarn_warnings(zarn_${name})
+  # Only the code under test carries the fuzzers' coverage hooks; a program
+  # that is no fuzz target gets the sanitizer runtime's stand-ins for them.
+  if(ZARN_BUILD_FUZZ)
+    target_compile_options(zarn_${name} PRIVATE -fsanitize=fuzzer-no-link)
+  endif()
   install(TARGETS zarn_${name} EXPORT zarnTargets
     ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})

@@ -203,7 +203,10 @@ void TComponent::Announce() {
     std::erase(p->freeNotifies_, this);
     p->Notification(this, opRemove);
   }
-  SendToOwnerAndSiblings(opRemove);
+  // An owner being freed takes all its components with it: telling each of
+  // the others of every removal is quadratic, and whoever keeps a reference
+  // across components asked FreeNotification and has heard above.
+  if (!owner_ || !owner_->IsDestroying()) SendToOwnerAndSiblings(opRemove);
 }
 
 void TComponent::RemoveFromOwner() {

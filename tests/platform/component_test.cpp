@@ -92,19 +92,25 @@ TEST(Component, SiblingsAndPartnersHearOfAFreedComponent) {
   EXPECT_EQ(q.partner, nullptr);
 }
 
-TEST(Component, FreeingAFormLikeOwnerTellsItsComponentsAboutEachOther) {
-  // Partners inside one owner must drop references while the owner is freed.
+TEST(Component, FreeingAFormLikeOwnerTellsOnlyTheFreeNotificationPartners) {
+  // Partners inside one owner must drop references while the owner is freed;
+  // the others hear nothing, or freeing many components would be quadratic.
   TTracked app(nullptr);
   TTracked& form = TComponent::Create<TTracked>(app);
   TTracked& first = TComponent::Create<TTracked>(form);
   first.SetName("First");
   TTracked& second = TComponent::Create<TTracked>(form);
   second.SetName("Second");
+  TTracked& bystander = TComponent::Create<TTracked>(form);
+  bystander.SetName("Bystander");
+  TComponent::Create<TTracked>(form).SetName("Last");
   form.SetName("Form");
   first.partner = &second;
+  second.FreeNotification(&first);
   gFreed.clear();
   app.DestroyComponent(form);  // second goes before first: first must hear of it
-  EXPECT_EQ(gFreed, (std::vector<std::string>{"Form", "Second", "First"}));
+  EXPECT_EQ(gFreed, (std::vector<std::string>{"Form", "Last", "Bystander", "Second", "First"}));
+  EXPECT_EQ(app.heard, std::vector<std::string>{"Form"});
 }
 
 TEST(Component, NamesAreIdentifiersAndUniqueAmongSiblings) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/render_state.h"
 #include "chart/zarn_vorel.h"
 
 namespace zarn {
@@ -10,6 +11,7 @@ namespace zarn {
 void TCustomVorel::SetAvoidDuplicateMarks(bool value) {
   if (value == avoidDuplicateMarks_) return;
   avoidDuplicateMarks_ = value;
+  vorel_detail::PlotChanged(*this);
   Paint();
 }
 
@@ -17,6 +19,7 @@ void TCustomVorel::SetMinDupMarkDist(int value) {
   value = std::clamp(value, 1, 3);
   if (value == minDupMarkDist_) return;
   minDupMarkDist_ = value;
+  vorel_detail::PlotChanged(*this);
   Paint();
 }
 

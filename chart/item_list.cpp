@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "chart/render_state.h"
 #include "chart/zarn_vorel.h"
 
 namespace zarn {
@@ -81,6 +82,7 @@ TvoChartItem& TCustomVorel::AppendItem(std::uint8_t kind, std::uint8_t coordMode
                                        double y) {
   TVoItemContainer& list = annotationMode_ ? annotations_ : *data_;
   TvoChartItem& item = list.Append(allocSize_);
+  vorel_detail::PlotChanged(*this);
   item.Kind = kind;
   item.Layer = activeLayer_;
   item.ItemClass = classDefault_;
@@ -110,6 +112,7 @@ void TCustomVorel::ClearItems() {
   ResizePlotImage();
   DrawChartBackground(plotImage_.Canvas(), 0, 0, plotImage_.Width(), plotImage_.Height());
   data_->Clear();
+  vorel_detail::PlotChanged(*this);
   ClearMouseTrace();
   HandOnDataList();
 }
@@ -117,14 +120,10 @@ void TCustomVorel::ClearItems() {
 void TCustomVorel::ShowItems() {
   if (Visible()) {
     HandOnDataList();
-    if (!autoRedraw_) {
+    if (!autoRedraw_)
       Paint();
-    } else if (!paintHold_) {
-      // Only the plotting area changes: frame, caption and axes stay on screen.
-      DrawChartBackground(plotImage_.Canvas(), 0, 0, plotImage_.Width(), plotImage_.Height());
-      RenderDataToImage(plotImage_, 0, 0, false, false);
-      PresentImage(marginLeft_, marginTop_, Canvas(), plotImage_);
-    }
+    else if (!paintHold_)
+      ShowPlotArea();
   }
   RepaintPartners();
 }
@@ -135,6 +134,7 @@ void TCustomVorel::SetAllocSize(int value) {
 
 void TCustomVorel::SetActiveLayer(int value) {
   activeLayer_ = std::clamp(value, 1, kVorelLayers);
+  vorel_detail::PlotChanged(*this);  // the mouse trace is drawn in the active layer
 }
 
 bool TCustomVorel::ClassVisible(bool annotation, int itemClass) const {
@@ -147,6 +147,7 @@ void TCustomVorel::SetClassVisible(bool annotation, int itemClass, bool value) {
   if (itemClass < 0 || itemClass > 255) return;
   auto& table = annotation ? annotationClassVisible_ : dataClassVisible_;
   table[static_cast<std::size_t>(itemClass)] = value;
+  vorel_detail::PlotChanged(*this);
 }
 
 }  // namespace zarn

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "chart/layers_internal.h"
+#include "chart/render_state.h"
 #include "chart/zarn_vorel.h"
 
 namespace zarn {
@@ -46,6 +47,8 @@ void StoreLayerRange(TCustomVorel& chart, int layer, double xLow, double yLow, d
   StoreAxisRange(chart.ScaleY(layer), yLow, yHigh);
   chart.SyncScale(chart.AxisX(layer), chart.ScaleX(layer));
   chart.SyncScale(chart.AxisY(layer), chart.ScaleY(layer));
+  vorel_detail::FrameChanged(chart);
+  vorel_detail::PlotChanged(chart);
 }
 
 }  // namespace

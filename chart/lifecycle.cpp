@@ -203,7 +203,8 @@ void TCustomVorel::BindSubObjects() {
   const auto redraw = [this](TObject*) { RedrawIfAuto(); };
   const auto settingsChanged = [this](TObject*) { ScaleSettingsChanged(); };
   for (int i = 1; i <= kVorelCrossHairs; ++i)
-    CrossHair(i).OnChange = redraw;
+    CrossHair(i).OnChange = [this](TObject*) { CrossHairsChanged(); };
+  textFont_.OnChange = [this] { vorel_detail::PlotChanged(*this); };
   for (int i = 1; i <= kVorelTextLabels; ++i)
     TextLabel(i).OnChange = redraw;
   backGroundImg_.OnChange = redraw;
@@ -417,8 +418,8 @@ TCrossHair& TCustomVorel::CrossHair(int index) {
 void TCustomVorel::SetCrossHair(int index, const TCrossHair& value) {
   TCrossHair& target = CrossHair(index);
   target.Assign(value);
-  target.OnChange = [this](TObject*) { RedrawIfAuto(); };
-  RedrawIfAuto();
+  target.OnChange = [this](TObject*) { CrossHairsChanged(); };
+  CrossHairsChanged();
 }
 
 TTextLabel& TCustomVorel::TextLabel(int index) {
@@ -435,6 +436,8 @@ void TCustomVorel::SetBackGroundImg(const TBakGndImg& value) {
 }
 
 void TCustomVorel::RedrawIfAuto() {
+  vorel_detail::FrameChanged(*this);
+  vorel_detail::PlotChanged(*this);
   if (autoRedraw_ || IsDesigning()) Paint();
 }
 

@@ -88,6 +88,23 @@ void ChangeThenPaint(TCustomVorel& chart, Setters&& setters) {
   hold.Release();
 }
 
+// As ChangeThenPaint, but where nothing else changed only the crosshairs are
+// drawn again.
+void MoveCrossHair(TCustomVorel& chart, TCrossHair& h, double wx, double wy) {
+  if (chart.PaintHold() || vorel_detail::PaintObservable(chart)) {
+    ChangeThenPaint(chart, [&] {
+      h.SetPosX(wx);
+      h.SetPosY(wy);
+    });
+    return;
+  }
+  vorel_detail::TRenderer::SetHoldQuietly(chart, true);
+  h.SetPosX(wx);
+  h.SetPosY(wy);
+  vorel_detail::TRenderer::SetHoldQuietly(chart, false);
+  if (!vorel_detail::ComposeCrossHairs(chart)) chart.Paint();
+}
+
 bool CatchesVertical(TCrossHMode m) {
   return m == chVert || m == chBoth || m == chCrossBox || m == chBox;
 }
@@ -140,10 +157,7 @@ void DragCrossHair(TCustomVorel& chart, TMouseState& m, TShiftState Shift, int X
   TCrossHair& h = chart.CrossHair(m.caughtCrossHair);
   double wx = 0, wy = 0;
   chart.PixelToWorld(h.Layer(), X, Y, wx, wy);
-  ChangeThenPaint(chart, [&] {
-    h.SetPosX(wx);
-    h.SetPosY(wy);
-  });
+  MoveCrossHair(chart, h, wx, wy);
   if (chart.OnCrossHairMove) chart.OnCrossHairMove(&chart, &h);
 }
 

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "chart/mouse_state.h"
+#include "chart/render_state.h"
 #include "chart/zarn_vorel.h"
 
 namespace zarn::vorel_detail {
@@ -16,6 +17,7 @@ namespace {
 void ToggleFigure(TCustomVorel& chart, const TMouseState& m) {
   TBitmap* surface = chart.SurfaceBitmap();
   if (surface == nullptr) return;
+  SurfaceTouched(chart);
   TCanvas& c = surface->Canvas();
   TPenKeeper keep(c);
   c.Pen().SetColor(clWhite);

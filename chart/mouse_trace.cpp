@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "chart/mouse_state.h"
+#include "chart/render_state.h"
 #include "chart/zarn_vorel.h"
 
 namespace zarn {
@@ -35,6 +36,7 @@ int TCustomVorel::MouseTraceCount() const {
 
 void TCustomVorel::ClearMouseTrace() {
   mouse_->trace.clear();
+  vorel_detail::PlotChanged(*this);
 }
 
 void TCustomVorel::DrawMouseTrace(TBitmap& Image, int OffsetX, int OffsetY) {
@@ -70,8 +72,10 @@ void AppendTracePoint(TCustomVorel& chart, TMouseState& m, int X, int Y) {
   const bool joins = !m.trace.empty() && !m.trace.back().EndOfStroke;
   const TPoint from = joins ? TracePixel(chart, m.trace.back()) : p;
   m.trace.push_back(point);
+  PlotChanged(chart);
   TBitmap* surface = chart.SurfaceBitmap();
   if (!joins || surface == nullptr) return;
+  SurfaceTouched(chart);
   TCanvas& c = surface->Canvas();
   TPenKeeper keep(c);
   TraceSegment(c, from, p, point.Color, point.Invert);

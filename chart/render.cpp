@@ -207,18 +207,49 @@ void TCustomVorel::Paint() {
     return;
   }
   TPaintScope scope(*render_);
+  render_->Composition.Shown = false;
   // The platform calls Paint: whatever a handler or the drawing throws ends
   // this picture where it is, and goes no further.
   try {
     DrawControlFrame(*this);
     plotImage_.SetSize(PlotWidth(), PlotHeight());
-    DrawChartBackground(plotImage_.Canvas(), 0, 0, plotImage_.Width(), plotImage_.Height());
-    RenderDataToImage(plotImage_, 0, 0, false, false);
-    DrawMouseTrace(plotImage_, 0, 0);
-    TCanvas& c = controlImage_.Canvas();
-    c.SetCopyMode(cmSrcCopy);
-    c.Draw(marginLeft_, marginTop_, plotImage_);
-    PresentImage(0, 0, Canvas(), controlImage_);
+    vorel_detail::RenderPlotArea(*this);
+    vorel_detail::ComposeWhole(*this);
+  } catch (...) {
+  }
+}
+
+namespace vorel_detail {
+
+TRect PlotAreaRect(const TCustomVorel& v) {
+  const TBitmap& plot = v.PlotImage();
+  const std::int64_t left = v.MarginLeft(), top = v.MarginTop();
+  return Rect(v.MarginLeft(), v.MarginTop(), ClampPixel(left + plot.Width()),
+              ClampPixel(top + plot.Height()));
+}
+
+void RenderPlotArea(TCustomVorel& v) {
+  TBitmap& plot = TRenderer::PlotImage(v);
+  v.DrawChartBackground(plot.Canvas(), 0, 0, plot.Width(), plot.Height());
+  v.RenderDataToImage(plot, 0, 0, false, false);
+  v.DrawMouseTrace(plot, 0, 0);
+  TCanvas& c = TRenderer::ControlImage(v).Canvas();
+  c.SetCopyMode(cmSrcCopy);
+  c.Draw(v.MarginLeft(), v.MarginTop(), plot);
+}
+
+}  // namespace vorel_detail
+
+// Only the plotting area changed: frame, caption and axes stay as they are.
+void TCustomVorel::ShowPlotArea() {
+  if (render_->Painting) {
+    Invalidate();
+    return;
+  }
+  TPaintScope scope(*render_);
+  try {
+    vorel_detail::RenderPlotArea(*this);
+    vorel_detail::ComposePlotArea(*this);
   } catch (...) {
   }
 }
@@ -343,6 +374,32 @@ bool TCustomVorel::LayerVisible(int layer) const {
 void TCustomVorel::SetLayerVisible(int layer, bool value) {
   if (layer < 1 || layer > kVorelLayers) return;
   layerVisible_[static_cast<std::size_t>(layer)] = value;
+  vorel_detail::PlotChanged(*this);
+}
+
+void TCustomVorel::SetDataAboveAnnotations(bool value) {
+  dataAboveAnnotations_ = value;
+  vorel_detail::PlotChanged(*this);
+}
+
+void TCustomVorel::SetTextAnnotationsLast(bool value) {
+  textAnnotationsLast_ = value;
+  vorel_detail::PlotChanged(*this);
+}
+
+void TCustomVorel::SetShowAnnotations(bool value) {
+  showAnnotations_ = value;
+  vorel_detail::PlotChanged(*this);
+}
+
+void TCustomVorel::FontChanged() {
+  vorel_detail::FrameChanged(*this);
+  TCustomControl::FontChanged();
+}
+
+void TCustomVorel::CrossHairsChanged() {
+  if (!autoRedraw_ && !IsDesigning()) return;
+  if (!vorel_detail::ComposeCrossHairs(*this)) Paint();
 }
 
 }  // namespace zarn

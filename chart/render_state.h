@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -49,8 +50,22 @@ struct TPictureCache {
   bool Valid = false;
 };
 
+// The surface as the kept picture plus the crosshairs: a crosshair move puts
+// back from the kept picture only the strips the crosshairs covered.
+struct TComposition {
+  static constexpr int kMaxStrips = 3 * kVorelCrossHairs;
+  std::array<TRect, kMaxStrips> Strips{};  // where the surface differs from the kept picture
+  int StripCount = 0;
+  bool Shown = false;         // the surface holds exactly that, drawn by nobody else since
+  bool FrameCurrent = false;  // the kept frame, caption and axes show the chart as it is
+  bool PlotCurrent = false;   // the kept plotting area does
+  // Text items name these by number; the caller may change them unseen.
+  std::array<std::string, kVorelItemTexts + 1> DataTexts, AnnotationTexts;
+};
+
 struct TRenderState {
   TAttrCache Cache;
+  TComposition Composition;
   std::array<TPoint, kPolyLinePoints> Poly{};
   int PolyCount = 0;
   TPoint PenPos;  // the cached pen position the next poly-line starts from
@@ -68,6 +83,8 @@ struct TRenderer {
   static TBitmap& ControlImage(TCustomVorel& chart) { return chart.controlImage_; }
   static TBitmap& PlotImage(TCustomVorel& chart) { return chart.plotImage_; }
   static TRenderState& State(TCustomVorel& chart) { return *chart.render_; }
+  // Holds or releases painting without the paint a release brings.
+  static void SetHoldQuietly(TCustomVorel& chart, bool value) { chart.paintHold_ = value; }
 };
 
 // Which surface a poly-line or an item draws on, and where the plotting area's
@@ -80,6 +97,28 @@ struct TItemTarget {
   int OffsetY;
   bool Monochrome;
 };
+
+// crosshairs.cpp: the areas the crosshairs cover, in control pixels; returns their number.
+int CrossHairStrips(TCustomVorel& chart, std::span<TRect, TComposition::kMaxStrips> strips);
+// render.cpp: where the plotting-area image lies on the control, and drawing
+// it anew into the kept picture.
+TRect PlotAreaRect(const TCustomVorel& chart);
+void RenderPlotArea(TCustomVorel& chart);
+// compose.cpp
+// Whether a paint could not tell the kept picture from a fresh one.
+bool KeptPictureCurrent(const TCustomVorel& chart, const TRenderState& s);
+// After a full paint: the surface becomes the kept picture with the crosshairs.
+void ComposeWhole(TCustomVorel& chart);
+// After the plotting area was drawn into the kept picture: that area and the
+// crosshairs go to the surface.
+void ComposePlotArea(TCustomVorel& chart);
+// The crosshairs alone moved: false when only a full paint can show it.
+bool ComposeCrossHairs(TCustomVorel& chart);
+// Something the kept picture shows changed without being drawn.
+void FrameChanged(TCustomVorel& chart);
+void PlotChanged(TCustomVorel& chart);
+// Something other than the composition drew on the surface.
+void SurfaceTouched(TCustomVorel& chart);
 
 // item_render.cpp
 void FlushPolyLine(TItemTarget& t);

@@ -572,11 +572,11 @@ class TCustomVorel : public TCustomControl {
   bool LayerVisible(int layer) const;
   void SetLayerVisible(int layer, bool value);
   bool DataAboveAnnotations() const { return dataAboveAnnotations_; }
-  void SetDataAboveAnnotations(bool value) { dataAboveAnnotations_ = value; }
+  void SetDataAboveAnnotations(bool value);
   bool TextAnnotationsLast() const { return textAnnotationsLast_; }
-  void SetTextAnnotationsLast(bool value) { textAnnotationsLast_ = value; }
+  void SetTextAnnotationsLast(bool value);
   bool ShowAnnotations() const { return showAnnotations_; }
-  void SetShowAnnotations(bool value) { showAnnotations_ = value; }
+  void SetShowAnnotations(bool value);
 
   // --- Crosshairs, text labels, background (lifecycle.cpp, properties.cpp)
   TCrossHair& CrossHair(int index);  // 1 .. 4 (clamped)
@@ -713,9 +713,13 @@ class TCustomVorel : public TCustomControl {
   void Loaded() override;
   void CreateWnd() override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
+  void FontChanged() override;
 
   // Paint when AutoRedraw is on or the chart is being designed (rule R).
   void RedrawIfAuto();
+  // As RedrawIfAuto, moving only the crosshairs where nothing else changed.
+  void CrossHairsChanged();
+  void ShowPlotArea();
   // The reaction to a change of any axis settings or axis engine.
   void ScaleSettingsChanged();
 

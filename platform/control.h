@@ -45,6 +45,8 @@ class TControlPeer {
   virtual void Invalidate(const TRect& /*rect*/) {}
   // The surface was painted now (Repaint, Update): show it.
   virtual void SurfaceChanged() {}
+  // Only this part of it (client coordinates) was painted now: show that part.
+  virtual void SurfaceAreaChanged(const TRect& /*rect*/) { SurfaceChanged(); }
   virtual void BoundsChanged() {}
   virtual void VisibleChanged() {}
   virtual void EnabledChanged() {}

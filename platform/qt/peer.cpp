@@ -25,6 +25,10 @@ void TQtPeer::SurfaceChanged() {
   if (widget_) widget_->update();
 }
 
+void TQtPeer::SurfaceAreaChanged(const TRect& rect) {
+  Invalidate(rect);
+}
+
 void TQtPeer::BoundsChanged() {
   SyncGeometry();
 }

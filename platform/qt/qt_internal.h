@@ -64,6 +64,7 @@ class TQtPeer : public TControlPeer {
 
   void Invalidate(const TRect& rect) override;
   void SurfaceChanged() override;
+  void SurfaceAreaChanged(const TRect& rect) override;
   void BoundsChanged() override;
   void VisibleChanged() override;
   void EnabledChanged() override;

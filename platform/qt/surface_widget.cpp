@@ -120,9 +120,11 @@ void TSurfaceWidget::paintEvent(QPaintEvent* e) {
   const QRect area = e->rect();
   if (surface && !surface->Empty()) {
     const QImage image = SurfaceImage(*surface);
-    p.drawImage(area.topLeft(), image, area);
+    // Only what changed: a crosshair's strips, not the whole control.
+    for (const QRect& r : e->region())
+      p.drawImage(r.topLeft(), image, r);
     // Outside the surface (a size change not yet painted) the control's colour.
-    const QRegion rest = QRegion(area) - QRegion(image.rect());
+    const QRegion rest = e->region() - QRegion(image.rect());
     for (const QRect& r : rest)
       p.fillRect(r, ToQColor(control_->Color()));
   } else {

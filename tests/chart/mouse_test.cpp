@@ -98,8 +98,10 @@ TEST_F(CrossHairDrag, CatchesOnTheFirstMoveFollowsFromTheSecondAndIgnoresTheOuts
   Move(200, 120);
   EXPECT_DOUBLE_EQ(chart.CrossHair1().PosX(), 150);
   EXPECT_DOUBLE_EQ(chart.CrossHair1().PosY(), 140);
-  // Nothing can see the setters' own repaints: one paint, then the event.
-  EXPECT_EQ(chart.log, (std::vector<std::string>{"paint", "moved 1"}));
+  // Nothing else changed: the crosshair alone is drawn again, no paint, then the event.
+  EXPECT_EQ(chart.log, (std::vector<std::string>{"moved 1"}));
+  EXPECT_EQ(At(chart.Surface(), 200, 100), clRed);
+  EXPECT_NE(At(chart.Surface(), 150, 100), clRed);
   Move(10, 10);
   EXPECT_DOUBLE_EQ(chart.CrossHair1().PosX(), 150);
   Move(250, 50);

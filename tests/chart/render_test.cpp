@@ -20,7 +20,7 @@ class ViewerPicture : public ::testing::Test {
     BuildViewerChart(chart);
     chart.SetPaintHold(false);
   }
-  TColor At(int x, int y) const { return PixelOf(chart.ControlImage(), x, y); }
+  TColor At(int x, int y) { return PixelOf(chart.Surface(), x, y); }
   TVorel chart{nullptr};
 };
 

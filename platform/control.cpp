@@ -527,6 +527,17 @@ TBitmap* TWinControl::AcquireSurface() const {
   return surface_.get();
 }
 
+void TWinControl::MarkSurfaceDrawn(const TRect& area) {
+  if (area.Left >= area.Right || area.Top >= area.Bottom) return;
+  if (!SurfaceDrawn()) {
+    surfaceDrawn_ = area;
+    return;
+  }
+  surfaceDrawn_ =
+      Rect(std::min(surfaceDrawn_.Left, area.Left), std::min(surfaceDrawn_.Top, area.Top),
+           std::max(surfaceDrawn_.Right, area.Right), std::max(surfaceDrawn_.Bottom, area.Bottom));
+}
+
 void TWinControl::SetPeer(std::unique_ptr<TControlPeer> peer) {
   peer_ = std::move(peer);
 }

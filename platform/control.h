@@ -280,11 +280,13 @@ class TWinControl : public TControl {
   // The surface a custom control paints into: null for other windowed
   // controls, and until the window is created or the control first paints.
   TBitmap* SurfaceBitmap() const { return surface_.get(); }
-  // Set whenever a canvas on the surface is handed out, cleared by the backend
-  // once it showed the surface: it presents only surfaces drawn on meanwhile.
-  bool SurfaceDrawn() const { return surfaceDrawn_; }
-  void MarkSurfaceDrawn() { surfaceDrawn_ = true; }
-  void SurfaceShown() { surfaceDrawn_ = false; }
+  // The part of the surface a canvas was handed out for, cleared by the
+  // backend once it showed it: it presents only what was drawn on meanwhile.
+  bool SurfaceDrawn() const { return surfaceDrawn_.Left < surfaceDrawn_.Right; }
+  const TRect& SurfaceDrawnArea() const { return surfaceDrawn_; }
+  void MarkSurfaceDrawn() { MarkSurfaceDrawn(ClientRect()); }
+  void MarkSurfaceDrawn(const TRect& area);
+  void SurfaceShown() { surfaceDrawn_ = {}; }
   // The same surface, allocated now if it is still missing; null for windowed
   // controls without a surface of their own.
   TBitmap* AcquireSurface() const;
@@ -369,7 +371,7 @@ class TWinControl : public TControl {
   bool ownsSurface_ = false;
   bool handleAllocated_ = false;
   bool needsPaint_ = true;
-  bool surfaceDrawn_ = false;
+  TRect surfaceDrawn_;
   bool tabStop_ = false;
   bool aligning_ = false;
   int alignDisabled_ = 0;
@@ -416,7 +418,7 @@ class TGraphicControl : public TControl {
   std::string_view ClassName() const override { return "TGraphicControl"; }
 
   TCanvas& Canvas() {
-    if (Parent()) Parent()->MarkSurfaceDrawn();
+    if (Parent()) Parent()->MarkSurfaceDrawn(BoundsRect());
     return *canvas_;
   }
   void Invalidate() override;

@@ -35,7 +35,7 @@ void TNimbic::Changed() {
   PrepareCanvas();
   Paint();
   // The parent's surface changed outside a paint request: have it shown.
-  if (TWinControl* w = WindowControl(); w && w->Peer()) w->Peer()->SurfaceChanged();
+  if (TWinControl* w = WindowControl(); w && w->Peer()) w->Peer()->SurfaceAreaChanged(BoundsRect());
 }
 
 void TNimbic::Loaded() {

@@ -123,7 +123,10 @@ bool IsInputEvent(QEvent::Type type) {
 namespace {
 void UpdateSurfaces(QWidget* w) {
   if (auto* face = dynamic_cast<TSurfaceWidget*>(w))
-    if (face->Control() && face->Control()->SurfaceDrawn()) w->update();
+    if (face->Control() && face->Control()->SurfaceDrawn()) {
+      const TRect& r = face->Control()->SurfaceDrawnArea();
+      w->update(QRect(r.Left, r.Top, r.Width(), r.Height()));
+    }
   for (QObject* o : w->children())
     if (o->isWidgetType()) UpdateSurfaces(static_cast<QWidget*>(o));
 }

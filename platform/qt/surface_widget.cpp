@@ -132,7 +132,9 @@ void TSurfaceWidget::paintEvent(QPaintEvent* e) {
   }
   if (frameShape() != QFrame::NoFrame) drawFrame(&p);
   // A partial paint leaves the rest of a direct drawing still to show.
-  if (e->region().rectCount() == 1 && area.contains(rect())) control_->SurfaceShown();
+  const TRect& drawn = control_->SurfaceDrawnArea();
+  if ((QRegion(drawn.Left, drawn.Top, drawn.Width(), drawn.Height()) - e->region()).isEmpty())
+    control_->SurfaceShown();
 }
 
 void TSurfaceWidget::mousePressEvent(QMouseEvent* e) {

@@ -1,7 +1,10 @@
 // The surface composed from the kept picture and the crosshairs drawn over
-// it, so that a crosshair move redraws strips, not the picture.
+// it, so that a crosshair move redraws strips, not the picture. The kept
+// picture is two images: the plotting-area image where it lies on the
+// control, the whole-control image around it; each pixel is copied once.
 
 #include <algorithm>
+#include <cstdint>
 #include <span>
 
 #include "chart/mouse_state.h"
@@ -14,13 +17,33 @@ namespace {
 
 using TStrips = std::array<TRect, TComposition::kMaxStrips>;
 
-void CopyArea(TBitmap& to, const TBitmap& from, const TRect& r) {
-  const int left = std::max(r.Left, 0), top = std::max(r.Top, 0);
-  const int right = std::min({r.Right, to.Width(), from.Width()});
-  const int bottom = std::min({r.Bottom, to.Height(), from.Height()});
+// Copies area r of the target from an image whose top-left pixel lies at
+// (ox, oy) on the target, as far as both reach.
+void CopyArea(TBitmap& to, const TBitmap& from, const TRect& r, int ox, int oy) {
+  const std::int64_t left = std::max<std::int64_t>({r.Left, 0, ox});
+  const std::int64_t top = std::max<std::int64_t>({r.Top, 0, oy});
+  const std::int64_t right =
+      std::min<std::int64_t>({r.Right, to.Width(), std::int64_t{ox} + from.Width()});
+  const std::int64_t bottom =
+      std::min<std::int64_t>({r.Bottom, to.Height(), std::int64_t{oy} + from.Height()});
   if (left >= right) return;
-  for (int y = top; y < bottom; ++y)
-    std::copy_n(from.ScanLine(y) + left, right - left, to.ScanLine(y) + left);
+  for (std::int64_t y = top; y < bottom; ++y)
+    std::copy_n(from.ScanLine(static_cast<int>(y - oy)) + (left - ox), right - left,
+                to.ScanLine(static_cast<int>(y)) + left);
+}
+
+// Area r of the kept picture onto the surface.
+void RestoreArea(TCustomVorel& v, TBitmap& surface, const TRect& r) {
+  const TRect plot = PlotAreaRect(v);
+  const TBitmap& frame = v.ControlImage();
+  // Around the plotting area: the bands above and below, then left and right.
+  const int top = std::clamp(plot.Top, r.Top, r.Bottom);
+  const int bottom = std::clamp(plot.Bottom, top, r.Bottom);
+  CopyArea(surface, frame, Rect(r.Left, r.Top, r.Right, top), 0, 0);
+  CopyArea(surface, frame, Rect(r.Left, bottom, r.Right, r.Bottom), 0, 0);
+  CopyArea(surface, frame, Rect(r.Left, top, std::min(plot.Left, r.Right), bottom), 0, 0);
+  CopyArea(surface, frame, Rect(std::max(plot.Right, r.Left), top, r.Right, bottom), 0, 0);
+  CopyArea(surface, v.PlotImage(), r, plot.Left, plot.Top);
 }
 
 // The surface a composition may draw on: the control's own, of its size.
@@ -43,11 +66,6 @@ void DrawCrossHairsOn(TCustomVorel& v, TBitmap& surface, TComposition& k) {
   k.Shown = true;
 }
 
-void RememberTexts(const TCustomVorel& v, TComposition& k) {
-  k.DataTexts = v.ItemTexts(false).Text;
-  k.AnnotationTexts = v.ItemTexts(true).Text;
-}
-
 // A composition only where nobody could see that the picture was not painted.
 bool Composable(TCustomVorel& v, const TRenderState& s) {
   return s.Composition.Shown && !s.Painting && !v.PaintHold() && !v.IsLoading() &&
@@ -57,11 +75,10 @@ bool Composable(TCustomVorel& v, const TRenderState& s) {
 // Puts back the strips the crosshairs covered, draws them anew and shows
 // what changed.
 void RedrawCrossHairs(TCustomVorel& v, TBitmap& surface, TComposition& k) {
-  const TBitmap& kept = v.ControlImage();
   const TStrips old = k.Strips;
   const int oldCount = k.StripCount;
   for (int i = 0; i < oldCount; ++i)
-    CopyArea(surface, kept, old[static_cast<std::size_t>(i)]);
+    RestoreArea(v, surface, old[static_cast<std::size_t>(i)]);
   DrawCrossHairsOn(v, surface, k);
   for (int i = 0; i < oldCount; ++i)
     Show(v, old[static_cast<std::size_t>(i)]);
@@ -80,32 +97,35 @@ bool KeptPictureCurrent(const TCustomVorel& v, const TRenderState& s) {
 void ComposeWhole(TCustomVorel& v) {
   TRenderState& s = TRenderer::State(v);
   TComposition& k = s.Composition;
-  TCanvas& canvas = v.Canvas();
-  canvas.SetCopyMode(cmSrcCopy);
-  canvas.Draw(0, 0, v.ControlImage());
-  k.FrameCurrent = k.PlotCurrent = true;
-  RememberTexts(v, k);
-  if (TBitmap* surface = Surface(v))
-    DrawCrossHairsOn(v, *surface, k);
+  k.Shown = false;
+  TBitmap& surface = v.Surface();
+  RestoreArea(v, surface, Rect(0, 0, surface.Width(), surface.Height()));
+  if (Surface(v) != nullptr)
+    DrawCrossHairsOn(v, surface, k);
   else
-    v.DrawCrossHairs(*v.AcquireSurface(), 0, 0);
+    v.DrawCrossHairs(surface, 0, 0);
   if (v.Peer()) v.Peer()->SurfaceChanged();
 }
 
 void ComposePlotArea(TCustomVorel& v) {
   TRenderState& s = TRenderer::State(v);
   TComposition& k = s.Composition;
+  const TRect plot = PlotAreaRect(v);
   TBitmap* surface = Surface(v);
-  if (surface == nullptr || !Composable(v, s) || !k.FrameCurrent) {
-    ComposeWhole(v);
+  if (surface != nullptr && Composable(v, s) && k.FrameCurrent) {
+    CopyArea(*surface, v.PlotImage(), plot, plot.Left, plot.Top);
+    RedrawCrossHairs(v, *surface, k);
+    Show(v, plot);
     return;
   }
-  const TRect plot = PlotAreaRect(v);
-  CopyArea(*surface, v.ControlImage(), plot);
-  k.PlotCurrent = true;
-  RememberTexts(v, k);
-  RedrawCrossHairs(v, *surface, k);
-  Show(v, plot);
+  // The frame on the surface may be out of date: it stays as it is, and the
+  // crosshairs are drawn over whatever it shows.
+  k.Shown = false;
+  TBitmap& whole = v.Surface();
+  CopyArea(whole, v.PlotImage(), plot, plot.Left, plot.Top);
+  whole.Canvas().Pen().SetMode(pmCopy);
+  v.DrawCrossHairs(whole, 0, 0);
+  if (v.Peer()) v.Peer()->SurfaceChanged();
 }
 
 bool ComposeCrossHairs(TCustomVorel& v) {
@@ -114,6 +134,17 @@ bool ComposeCrossHairs(TCustomVorel& v) {
   if (surface == nullptr || !Composable(v, s) || !KeptPictureCurrent(v, s)) return false;
   RedrawCrossHairs(v, *surface, s.Composition);
   return true;
+}
+
+void FrameDrawn(TCustomVorel& v) {
+  TRenderer::State(v).Composition.FrameCurrent = true;
+}
+
+void PlotDrawn(TCustomVorel& v) {
+  TComposition& k = TRenderer::State(v).Composition;
+  k.PlotCurrent = true;
+  k.DataTexts = v.ItemTexts(false).Text;
+  k.AnnotationTexts = v.ItemTexts(true).Text;
 }
 
 void FrameChanged(TCustomVorel& v) {

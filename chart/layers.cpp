@@ -226,7 +226,10 @@ int TCustomVorel::PlotHeight() const {
 }
 
 void TCustomVorel::ResizePlotImage() {
+  if (plotImage_.Width() == PlotWidth() && plotImage_.Height() == PlotHeight()) return;
   plotImage_.SetSize(PlotWidth(), PlotHeight());
+  // The frame was drawn around the plotting area of the old size.
+  vorel_detail::FrameChanged(*this);
 }
 
 void TCustomVorel::MarginsChanged(bool adjustIsometric) {

@@ -211,11 +211,16 @@ void TCustomVorel::Paint() {
   // The platform calls Paint: whatever a handler or the drawing throws ends
   // this picture where it is, and goes no further.
   try {
+    // Current from here on: a handler that changes the chart meanwhile makes
+    // the picture out of date again.
+    vorel_detail::FrameDrawn(*this);
     DrawControlFrame(*this);
     plotImage_.SetSize(PlotWidth(), PlotHeight());
     vorel_detail::RenderPlotArea(*this);
     vorel_detail::ComposeWhole(*this);
   } catch (...) {
+    vorel_detail::FrameChanged(*this);
+    vorel_detail::PlotChanged(*this);
   }
 }
 
@@ -229,13 +234,11 @@ TRect PlotAreaRect(const TCustomVorel& v) {
 }
 
 void RenderPlotArea(TCustomVorel& v) {
+  PlotDrawn(v);
   TBitmap& plot = TRenderer::PlotImage(v);
   v.DrawChartBackground(plot.Canvas(), 0, 0, plot.Width(), plot.Height());
   v.RenderDataToImage(plot, 0, 0, false, false);
   v.DrawMouseTrace(plot, 0, 0);
-  TCanvas& c = TRenderer::ControlImage(v).Canvas();
-  c.SetCopyMode(cmSrcCopy);
-  c.Draw(v.MarginLeft(), v.MarginTop(), plot);
 }
 
 }  // namespace vorel_detail
@@ -251,6 +254,7 @@ void TCustomVorel::ShowPlotArea() {
     vorel_detail::RenderPlotArea(*this);
     vorel_detail::ComposePlotArea(*this);
   } catch (...) {
+    vorel_detail::PlotChanged(*this);
   }
 }
 

@@ -114,6 +114,9 @@ void ComposeWhole(TCustomVorel& chart);
 void ComposePlotArea(TCustomVorel& chart);
 // The crosshairs alone moved: false when only a full paint can show it.
 bool ComposeCrossHairs(TCustomVorel& chart);
+// The kept frame, or plotting area, was drawn as the chart is now.
+void FrameDrawn(TCustomVorel& chart);
+void PlotDrawn(TCustomVorel& chart);
 // Something the kept picture shows changed without being drawn.
 void FrameChanged(TCustomVorel& chart);
 void PlotChanged(TCustomVorel& chart);

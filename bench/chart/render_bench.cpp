@@ -80,12 +80,17 @@ struct TPeer {
     plot.yAxis->setRange(0, 1.5);
     plot.addGraph();
     Curve();
-    auto* line = new QCPItemStraightLine(&plot);
+    // The cursor on a buffered layer of its own, as the peer advises for cursors.
+    plot.addLayer("cursor", nullptr, QCustomPlot::limAbove);
+    plot.layer("cursor")->setMode(QCPLayer::lmBuffered);
+    line = new QCPItemStraightLine(&plot);
+    line->setLayer("cursor");
     line->point1->setCoords(1, 0);
     line->point2->setCoords(1, 1);
     line->setPen(QPen(Qt::black, 1, Qt::DotLine));
     plot.show();
   }
+  QCPItemStraightLine* line = nullptr;
   void Curve() {
     xs.resize(501);
     ys.resize(501);
@@ -113,6 +118,22 @@ void BM_PeerNewCurveReplot(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PeerNewCurveReplot)->Unit(benchmark::kMicrosecond);
+
+// The peer's cursor move: its layer replotted, then the finished picture.
+void BM_PeerCursorLayerMove(benchmark::State& state) {
+  TPeer p;
+  p.plot.replot(QCustomPlot::rpImmediateRefresh);
+  int step = 0;
+  for (auto _ : state) {
+    step = (step + 1) % 200;
+    const double x = 1 + 6.0 * (step < 100 ? step : 200 - step) / 484;
+    p.line->point1->setCoords(x, 0);
+    p.line->point2->setCoords(x, 1);
+    p.plot.layer("cursor")->replot();
+    benchmark::DoNotOptimize(p.plot.grab());
+  }
+}
+BENCHMARK(BM_PeerCursorLayerMove)->Unit(benchmark::kMicrosecond);
 
 #endif
 

@@ -45,31 +45,51 @@ class Walk {
   ::testing::AssertionResult Step() {
     const std::vector<TColor> before = fast_.Surface().Pixels();
     peer_->Clear();
-    const int op = Pick(0, 13);
+    const int op = Pick(0, 14);
     const bool crosshairOnly = op <= 5;
-    if (op <= 3)
-      MoveCrossHair();
-    else if (op <= 5)
-      Drag(maDragCrossH);
-    else if (op == 6)
-      Curve();
-    else if (op == 7)
-      Ranges();
-    else if (op == 8)
-      Geometry();
-    else if (op == 9)
-      Drag(maDragLabel);
-    else if (op == 10)
-      Drag(maZoomWind, true);
-    else if (op == 11)
-      Watch();
-    else if (op == 12)
-      Toggle(Pick(1, 2), Pick(0, 1));
-    else
-      Toggle(0, Pick(0, 3) != 0);
+    switch (op) {
+      case 0:
+      case 1:
+      case 2:
+      case 3:
+        MoveCrossHair();
+        break;
+      case 4:
+      case 5:
+        Drag(maDragCrossH);
+        break;
+      case 6:
+        Curve();
+        break;
+      case 7:
+        Ranges();
+        break;
+      case 8:
+        Geometry();
+        break;
+      case 9:
+        Drag(maDragLabel);
+        break;
+      case 10:
+        Drag(maZoomWind, true);
+        break;
+      case 11:
+        Watch();
+        break;
+      case 12:
+        Toggle(Pick(1, 2), Pick(0, 1));
+        break;
+      case 13:
+        Toggle(0, Pick(0, 3) != 0);
+        break;
+      default:
+        Both([](TVorel& c) { c.Paint(); });
+    }
     const std::vector<TColor>& after = fast_.Surface().Pixels();
     if (after != plain_.Surface().Pixels())
       return ::testing::AssertionFailure() << "pictures differ after op " << op;
+    if (op == 14 && after != Assembled(plain_))
+      return ::testing::AssertionFailure() << "a full paint is not its parts";
     if (crosshairOnly && !peer_->whole) return ChangesReported(before, after);
     return ::testing::AssertionSuccess();
   }
@@ -160,6 +180,15 @@ class Walk {
         c.DispatchMouseMove({ssLeft}, p.X, p.Y);
       c.DispatchMouseUp(mbLeft, {}, path.back().X, path.back().Y);
     });
+  }
+
+  // The picture as the images and crosshairs make it up, one over the other.
+  static std::vector<TColor> Assembled(TVorel& c) {
+    TBitmap picture(c.ControlImage().Width(), c.ControlImage().Height());
+    picture.Canvas().Draw(0, 0, c.ControlImage());
+    picture.Canvas().Draw(c.MarginLeft(), c.MarginTop(), c.PlotImage());
+    c.DrawCrossHairs(picture, 0, 0);
+    return picture.Pixels();
   }
 
   void Watch() {

@@ -1,18 +1,32 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 #include "platform/qt/qt_internal.h"
 
 namespace zarn::qtimpl {
 
-QImage SurfaceImage(const TBitmap& bitmap) {
-  if (bitmap.Empty()) return {};
+QImage SurfaceArea(const TBitmap& bitmap, const QRect& area) {
   static_assert(sizeof(TColor) == 4);
-  // Little-endian TColor: red in the lowest byte comes first in memory, which
-  // is exactly RGBX8888; the top (system-colour flag) byte is ignored.
-  return QImage(reinterpret_cast<const uchar*>(bitmap.Pixels().data()), bitmap.Width(),
-                bitmap.Height(), bitmap.Width() * 4, QImage::Format_RGBX8888);
+  // Qt blits its own pixel order (0xFFRRGGBB) as it is, and converts any other
+  // the whole image at a time; a surface holds red in the lowest byte and a
+  // system-colour flag in the top one. So only the area shown is converted,
+  // into one buffer that grows as needed and that Qt only reads.
+  static std::vector<std::uint32_t> scratch;
+  const auto w = static_cast<std::size_t>(area.width());
+  const std::size_t h = static_cast<std::size_t>(area.height());
+  if (scratch.size() < w * h) scratch.resize(w * h);
+  std::uint32_t* to = scratch.data();
+  for (std::size_t y = 0; y < h; ++y, to += w) {
+    const TColor* from = bitmap.ScanLine(area.y() + static_cast<int>(y)) + area.x();
+    for (std::size_t x = 0; x < w; ++x) {
+      const std::uint32_t c = from[x];
+      to[x] = 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+    }
+  }
+  return QImage(reinterpret_cast<const uchar*>(scratch.data()), area.width(), area.height(),
+                area.width() * 4, QImage::Format_RGB32);
 }
 
 QImage GlyphImage(const TBitmap& glyph, int index, int count) {

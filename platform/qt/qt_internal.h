@@ -21,7 +21,9 @@ namespace zarn::qtimpl {
 
 // Wraps a surface's pixels without copying (the byte order of TColor is
 // R, G, B, then an unused byte); valid while the bitmap is unchanged.
-QImage SurfaceImage(const TBitmap& bitmap);
+// The area (inside the bitmap) in Qt's pixel order, in a buffer that the next
+// call reuses.
+QImage SurfaceArea(const TBitmap& bitmap, const QRect& area);
 // One image of a glyph strip (index 0 .. count - 1) with its transparent
 // colour cut out.
 QImage GlyphImage(const TBitmap& glyph, int index, int count);

@@ -119,12 +119,14 @@ void TSurfaceWidget::paintEvent(QPaintEvent* e) {
   const TBitmap* surface = control_->SurfaceBitmap();
   const QRect area = e->rect();
   if (surface && !surface->Empty()) {
-    const QImage image = SurfaceImage(*surface);
+    const QRect bounds(0, 0, surface->Width(), surface->Height());
     // Only what changed: a crosshair's strips, not the whole control.
-    for (const QRect& r : e->region())
-      p.drawImage(r.topLeft(), image, r);
+    for (const QRect& r : e->region()) {
+      const QRect shown = r & bounds;
+      if (!shown.isEmpty()) p.drawImage(shown.topLeft(), SurfaceArea(*surface, shown));
+    }
     // Outside the surface (a size change not yet painted) the control's colour.
-    const QRegion rest = e->region() - QRegion(image.rect());
+    const QRegion rest = e->region() - QRegion(bounds);
     for (const QRect& r : rest)
       p.fillRect(r, ToQColor(control_->Color()));
   } else {

@@ -270,14 +270,14 @@ TEST_F(QtBackend, AMouseMoveShowsAgainOnlyTheSurfacesDrawnOn) {
 
   // A handler drawing straight on the control's surface, as a rubber band does.
   Pattern().OnMouseMove = [this](TObject*, TShiftState, int x, int y) {
-    Pattern().Canvas().Brush().SetColor(clBlack);
+    Pattern().Canvas().Brush().SetColor(clRed);
     Pattern().Canvas().FillRect(Rect(x, y, x + 4, y + 4));
   };
   move(20);
   EXPECT_EQ(counter.Paints[pattern], 1);
   EXPECT_EQ(counter.Paints[panel], 0);
   const QImage shot = pattern->grab().toImage();
-  EXPECT_EQ(shot.pixel(21, 21) & 0xFFFFFF, 0x000000u);
+  EXPECT_EQ(shot.pixel(21, 21) & 0xFFFFFF, 0xFF0000u);  // red, in Qt's order
 }
 
 TEST_F(QtBackend, ButtonShowsItsGlyphAndClicks) {

@@ -54,10 +54,11 @@ struct TCrossHairPlace {
 
 TCrossHairPlace PlaceCrossHair(const TCustomVorel& v, const TCrossHair& ch) {
   TCrossHairPlace p;
-  p.left = v.MarginLeft();
-  p.top = v.MarginTop();
-  p.right = i64{v.Width()} - v.MarginRight() - v.ShadowWidth();
-  p.bottom = i64{v.Height()} - v.MarginBottom() - v.ShadowWidth();
+  const TPlotEdges e = PlotEdges(v);
+  p.left = e.Left;
+  p.top = e.Top;
+  p.right = e.Right;
+  p.bottom = e.Bottom;
   int px = 0, py = 0;
   v.WorldToPixel(ch.Layer(), ch.PosX(), ch.PosY(), px, py);
   p.x = px;

@@ -216,13 +216,13 @@ void TCustomVorel::SetIsometric(bool value) {
 }
 
 int TCustomVorel::PlotWidth() const {
-  const std::int64_t w = std::int64_t{Width()} - marginLeft_ - marginRight_ - shadowWidth_ + 1;
-  return ClampToInt(std::max<std::int64_t>(w, 0));
+  const vorel_detail::TPlotEdges e = vorel_detail::PlotEdges(*this);
+  return ClampToInt(std::max<std::int64_t>(e.Right - e.Left + 1, 0));
 }
 
 int TCustomVorel::PlotHeight() const {
-  const std::int64_t h = std::int64_t{Height()} - marginTop_ - marginBottom_ - shadowWidth_ + 1;
-  return ClampToInt(std::max<std::int64_t>(h, 0));
+  const vorel_detail::TPlotEdges e = vorel_detail::PlotEdges(*this);
+  return ClampToInt(std::max<std::int64_t>(e.Bottom - e.Top + 1, 0));
 }
 
 void TCustomVorel::ResizePlotImage() {

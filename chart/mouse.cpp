@@ -16,22 +16,16 @@ namespace zarn {
 namespace vorel_detail {
 
 bool InPlotArea(const TCustomVorel& chart, int X, int Y) {
-  const std::int64_t right =
-      std::int64_t{chart.Width()} - chart.MarginRight() - chart.ShadowWidth();
-  const std::int64_t bottom =
-      std::int64_t{chart.Height()} - chart.MarginBottom() - chart.ShadowWidth();
-  return X >= chart.MarginLeft() && X <= right && Y >= chart.MarginTop() && Y <= bottom;
+  const TPlotEdges e = PlotEdges(chart);
+  return X >= e.Left && X <= e.Right && Y >= e.Top && Y <= e.Bottom;
 }
 
 TPoint ClampToPlotArea(const TCustomVorel& chart, int X, int Y) {
   const auto clamp = [](std::int64_t v, std::int64_t lo, std::int64_t hi) {
     return static_cast<int>(v > hi ? (hi < lo ? lo : hi) : (v < lo ? lo : v));
   };
-  const std::int64_t right =
-      std::int64_t{chart.Width()} - chart.MarginRight() - chart.ShadowWidth();
-  const std::int64_t bottom =
-      std::int64_t{chart.Height()} - chart.MarginBottom() - chart.ShadowWidth();
-  return Point(clamp(X, chart.MarginLeft(), right), clamp(Y, chart.MarginTop(), bottom));
+  const TPlotEdges e = PlotEdges(chart);
+  return Point(clamp(X, e.Left, e.Right), clamp(Y, e.Top, e.Bottom));
 }
 
 TPaintHoldScope::TPaintHoldScope(TCustomVorel& chart) : chart_(chart), old_(chart.PaintHold()) {

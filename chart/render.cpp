@@ -310,13 +310,13 @@ void RenderList(TCustomVorel& v, vorel_detail::TItemTarget& t, const TVoItemCont
 }
 
 void DrawPlotFrame(TCustomVorel& v, TCanvas& c, int ox, int oy) {
-  const int aw = v.Width() - v.MarginLeft() - v.MarginRight() - v.ShadowWidth();
-  const int ah = v.Height() - v.MarginTop() - v.MarginBottom() - v.ShadowWidth();
+  const vorel_detail::TPlotEdges e = vorel_detail::PlotEdges(v);
+  const std::int64_t aw = e.Right - e.Left, ah = e.Bottom - e.Top;
   c.Pen().SetColor(v.ChartFrameColor());
   c.Pen().SetStyle(psSolid);
   const int x0 = ox, y0 = oy;
-  const int x1 = vorel_detail::ClampPixel(std::int64_t{ox} + aw);
-  const int y1 = vorel_detail::ClampPixel(std::int64_t{oy} + ah);
+  const int x1 = vorel_detail::ClampPixel(ox + aw);
+  const int y1 = vorel_detail::ClampPixel(oy + ah);
   c.MoveTo(x0, y0);
   c.LineTo(x1, y0);
   c.LineTo(x1, y1);

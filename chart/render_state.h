@@ -30,6 +30,18 @@ inline std::int64_t RoundLimited(double v) {
   return static_cast<std::int64_t>(std::nearbyint(v));
 }
 
+// The plotting area's edges in control pixels, all four inside it: the plot
+// frame is drawn on them and the plotting-area image spans them.
+struct TPlotEdges {
+  std::int64_t Left, Top, Right, Bottom;
+};
+
+inline TPlotEdges PlotEdges(const TCustomVorel& v) {
+  return {v.MarginLeft(), v.MarginTop(),
+          std::int64_t{v.Width()} - v.MarginRight() - v.ShadowWidth(),
+          std::int64_t{v.Height()} - v.MarginBottom() - v.ShadowWidth()};
+}
+
 // The last values given to the plotting-area surface, so that items call the
 // surface only when they need a different value.
 struct TAttrCache {

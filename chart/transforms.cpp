@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "chart/render_state.h"
 #include "chart/zarn_vorel.h"
 
 namespace zarn {
@@ -68,19 +69,18 @@ int ToPixel(long double f) {
 
 void TCustomVorel::RecalcTransforms() {
   if (IsLoading()) return;
-  const std::int64_t right = std::int64_t{Width()} - marginRight_ - shadowWidth_;
-  const std::int64_t bottom = std::int64_t{Height()} - marginBottom_ - shadowWidth_;
-  const std::int64_t w = right - marginLeft_;
-  const std::int64_t h = bottom - marginTop_;
+  const auto [left, top, right, bottom] = vorel_detail::PlotEdges(*this);
+  const std::int64_t w = right - left;
+  const std::int64_t h = bottom - top;
   // Every axis that can be mapped is, before the error: a paint still draws the others.
   bool mapped = true;
   for (int layer = 1; layer <= kVorelLayers; ++layer) {
     TLayer& l = layers_[static_cast<std::size_t>(layer)];
-    mapped &= AxisCoefficients(*l.x, w, marginLeft_, static_cast<long double>(right), Width(),
-                               false, l.kx, l.dx);
+    mapped &= AxisCoefficients(*l.x, w, static_cast<long double>(left),
+                               static_cast<long double>(right), Width(), false, l.kx, l.dx);
     // y runs downward: RangeHigh lands on the top margin, RangeLow on the bottom edge.
-    mapped &= AxisCoefficients(*l.y, h, marginTop_, static_cast<long double>(bottom), Height(),
-                               true, l.ky, l.dy);
+    mapped &= AxisCoefficients(*l.y, h, static_cast<long double>(top),
+                               static_cast<long double>(bottom), Height(), true, l.ky, l.dy);
   }
   if (!mapped) throw EZarnVorelError("Logarithmic axis must not be negative.");
 }

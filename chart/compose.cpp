@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <span>
 
-#include "chart/mouse_state.h"
 #include "chart/render_state.h"
 #include "chart/zarn_vorel.h"
 
@@ -87,6 +86,13 @@ void RedrawCrossHairs(TCustomVorel& v, TBitmap& surface, TComposition& k) {
 }
 
 }  // namespace
+
+bool PaintObservable(const TCustomVorel& chart) {
+  return chart.OnBeforeRenderData || chart.OnDataRendered || chart.OnScalesRendered ||
+         chart.OnBeforeRenderChartItem || chart.OnBeforeRenderText || chart.OnScaleTickDrawn ||
+         chart.OnBeforeTickLabel || !chart.BackGroundImg().Name().empty() ||
+         chart.SharerCount() > 0 || chart.UseDataOf() != nullptr;
+}
 
 bool KeptPictureCurrent(const TCustomVorel& v, const TRenderState& s) {
   const TComposition& k = s.Composition;

@@ -2,6 +2,7 @@
 // Shared by the chart's layer files: the hold on painting that multi-step
 // updates of ranges, margins and layouts keep while they run.
 
+#include "chart/render_state.h"
 #include "chart/zarn_vorel.h"
 
 namespace zarn {
@@ -15,6 +16,9 @@ class TCustomVorel::THeldUpdate {
   // the update synchronises the axis controls itself.
   THeldUpdate(TCustomVorel& chart, bool quietSettings)
       : chart_(chart), held_(chart.paintHold_), reacting_(chart.reactingToSettings_) {
+    // Some of the steps set fields directly: the whole picture is out of date.
+    vorel_detail::FrameChanged(chart);
+    vorel_detail::PlotChanged(chart);
     chart.SetPaintHold(true);
     if (quietSettings) chart.reactingToSettings_ = true;
   }

@@ -52,13 +52,6 @@ int SaturateToInt(std::int64_t v) {
   return static_cast<int>(v < lo ? lo : (v > hi ? hi : v));
 }
 
-bool PaintObservable(const TCustomVorel& chart) {
-  return chart.OnBeforeRenderData || chart.OnDataRendered || chart.OnScalesRendered ||
-         chart.OnBeforeRenderChartItem || chart.OnBeforeRenderText || chart.OnScaleTickDrawn ||
-         chart.OnBeforeTickLabel || !chart.BackGroundImg().Name().empty() ||
-         chart.SharerCount() > 0 || chart.UseDataOf() != nullptr;
-}
-
 }  // namespace vorel_detail
 
 namespace {

@@ -110,9 +110,6 @@ class TPenKeeper {
 };
 
 int SaturateToInt(std::int64_t v);
-// Whether a paint could be seen by a handler (render events, a background
-// file, charts sharing the data) before the next one replaces its picture.
-bool PaintObservable(const TCustomVorel& chart);
 
 // Applies a layer's new ranges in one step (SetJointRange under PaintHold,
 // which paints when released), then fires OnZoomPan.

@@ -211,12 +211,24 @@ void TCustomVorel::Paint() {
   // The platform calls Paint: whatever a handler or the drawing throws ends
   // this picture where it is, and goes no further.
   try {
+    // What is still as it was drawn is not drawn again, unless a handler
+    // would see that it was not.
+    const bool watched = vorel_detail::PaintObservable(*this);
+    const bool sized = controlImage_.Width() == Width() && controlImage_.Height() == Height() &&
+                       plotImage_.Width() == PlotWidth() && plotImage_.Height() == PlotHeight();
+    const vorel_detail::TComposition& k = render_->Composition;
+    const bool frameKept = !watched && sized && k.FrameCurrent;
+    const bool plotKept = !watched && sized && vorel_detail::KeptPictureCurrent(*this, *render_);
     // Current from here on: a handler that changes the chart meanwhile makes
     // the picture out of date again.
-    vorel_detail::FrameDrawn(*this);
-    DrawControlFrame(*this);
-    plotImage_.SetSize(PlotWidth(), PlotHeight());
-    vorel_detail::RenderPlotArea(*this);
+    if (!frameKept) {
+      vorel_detail::FrameDrawn(*this);
+      DrawControlFrame(*this);
+    }
+    if (!plotKept) {
+      plotImage_.SetSize(PlotWidth(), PlotHeight());
+      vorel_detail::RenderPlotArea(*this);
+    }
     vorel_detail::ComposeWhole(*this);
   } catch (...) {
     vorel_detail::FrameChanged(*this);

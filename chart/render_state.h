@@ -117,6 +117,9 @@ int CrossHairStrips(TCustomVorel& chart, std::span<TRect, TComposition::kMaxStri
 TRect PlotAreaRect(const TCustomVorel& chart);
 void RenderPlotArea(TCustomVorel& chart);
 // compose.cpp
+// Whether a paint could be seen by a handler (render events, a background
+// file, charts sharing the data) before the next one replaces its picture.
+bool PaintObservable(const TCustomVorel& chart);
 // Whether a paint could not tell the kept picture from a fresh one.
 bool KeptPictureCurrent(const TCustomVorel& chart, const TRenderState& s);
 // After a full paint: the surface becomes the kept picture with the crosshairs.

@@ -110,7 +110,10 @@ void TCustomVorel::LineToPoint(double x, double y) {
 
 void TCustomVorel::ClearItems() {
   ResizePlotImage();
-  DrawChartBackground(plotImage_.Canvas(), 0, 0, plotImage_.Width(), plotImage_.Height());
+  // The plotting area is drawn anew, background first, before anyone reads it;
+  // only a handler could see this background.
+  if (vorel_detail::PaintObservable(*this))
+    DrawChartBackground(plotImage_.Canvas(), 0, 0, plotImage_.Width(), plotImage_.Height());
   data_->Clear();
   vorel_detail::PlotChanged(*this);
   ClearMouseTrace();

@@ -100,7 +100,7 @@ int CrossHairStrips(TCustomVorel& v, std::span<TRect, TComposition::kMaxStrips> 
     const TCrossHairPlace p = PlaceCrossHair(v, ch);
     // Wide pens reach past a line's ends and sides; a strip too wide costs
     // only the copy of its extra pixels.
-    const i64 pad = std::max(1, ch.LineWid()) + 1;
+    const i64 pad = i64{std::max(1, ch.LineWid())} + 1;
     if (DrawsRow(mode) && p.row)
       add(p.left + p.h + 1 - pad, p.y - pad, p.right - p.h + pad, p.y + pad + 1);
     if (DrawsColumn(mode) && p.column)

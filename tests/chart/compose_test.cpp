@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 #include <random>
 #include <vector>
@@ -225,6 +226,25 @@ TEST(Composition, AgreesWithAFullPaintAfterEveryStep) {
     Walk walk(seed);
     for (int step = 0; step < 250; ++step)
       ASSERT_TRUE(walk.Step()) << "seed " << seed << ", step " << step;
+  }
+}
+
+TEST(Composition, ExtremePenWidthsStayWithinTheControl) {
+  Application().Reset();
+  TVorel chart(nullptr);
+  chart.SetBounds(0, 0, 300, 200);
+  chart.SetAutoRedraw(true);
+  chart.SetPaintHold(false);
+  chart.Paint();
+  TCrossHair& h = chart.CrossHair1();
+  h.SetMode(chBox);
+  for (const int width : {INT_MAX, INT_MIN, 0, -1}) {
+    h.SetLineWid(width);
+    h.SetPosX(0.25);
+    h.SetPosY(0.5);
+    const std::vector<TColor> composed = chart.Surface().Pixels();
+    chart.Paint();
+    EXPECT_EQ(composed, chart.Surface().Pixels()) << width;
   }
 }
 

@@ -101,11 +101,11 @@ TvoChartItem& TCustomVorel::AppendItem(std::uint8_t kind, std::uint8_t coordMode
 }
 
 void TCustomVorel::MovePenTo(int x, int y) {
-  AppendItem(8, 1, x, y);
+  AppendItem(ikMoveTo, icPixel, x, y);
 }
 
 void TCustomVorel::LineToPoint(double x, double y) {
-  AppendItem(3, 0, x, y);
+  AppendItem(ikLineTo, icWorld, x, y);
 }
 
 void TCustomVorel::ClearItems() {

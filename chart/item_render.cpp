@@ -14,25 +14,21 @@ using i64 = std::int64_t;
 
 namespace {
 
-bool IsTextKind(int kind) {
-  return kind == 7 || kind == 16;
-}
-
 // Monochrome fills: light grey for the filled kinds, white behind texts; the
 // line kinds keep their colour, which only fills the gaps of broken lines.
 TColor MonochromeFill(int kind, TColor fill) {
   switch (kind) {
-    case 4:
-    case 5:
-    case 6:
-    case 9:
-    case 14:
-    case 15:
-    case 17:
-    case 24:
+    case ikRectangle:
+    case ikPanel:
+    case ikBar:
+    case ikEllipse:
+    case ikArrow:
+    case ikDoubleArrow:
+    case ikCentredRectangle:
+    case ikCross:
       return clSilver;
-    case 7:
-    case 16:
+    case ikText:
+    case ikShiftedText:
       return clWhite;
     default:
       return fill;
@@ -87,55 +83,55 @@ void TItemPainter::Draw(int index, bool isAnnotation, const TVoItemTexts& texts)
     k_.PenWidth = it_.LineWidth;
     c_.Pen().SetWidth(it_.LineWidth);
   }
-  if (it_.CoordMode > 5) return;
+  if (it_.CoordMode > icWorldXPixelY) return;
   switch (it_.Kind) {
-    case 1:
+    case ikMark:
       return Mark();
-    case 2:
+    case ikLine:
       return TwoPointLine();
-    case 3:
+    case ikLineTo:
       return LineTo();
-    case 4: {
+    case ikRectangle: {
       TPoint a, b;
       if (TwoPoints(a, b)) Box(a, b, TShape::Rectangle);
       return;
     }
-    case 5:
+    case ikPanel:
       return Panel();
-    case 6:
+    case ikBar:
       return Bar();
-    case 7:
-    case 16:
+    case ikText:
+    case ikShiftedText:
       return Text(index, isAnnotation, texts);
-    case 8:
+    case ikMoveTo:
       return MoveTo();
-    case 9:
+    case ikEllipse:
       return Box(World(it_.X1 - it_.X2, it_.Y1 + it_.Y2), World(it_.X1 + it_.X2, it_.Y1 - it_.Y2),
                  TShape::Ellipse);
-    case 12:
+    case ikRelativeMove:
       return RelativeMove();
-    case 13:
+    case ikRelativeLine:
       return RelativeLine();
-    case 14:
-    case 15:
+    case ikArrow:
+    case ikDoubleArrow:
       return Arrow();
-    case 17: {
+    case ikCentredRectangle: {
       const i64 hx = it_.ParamAInt(0), hy = it_.ParamAInt(1);
       return Box(World(it_.X1, it_.Y1, -hx, -hy), World(it_.X1, it_.Y1, hx, hy), TShape::Rectangle);
     }
-    case 18:
+    case ikErrorBars:
       return ErrorBars();
-    case 19:
+    case ikShiftedLine:
       return ShiftedLine();
-    case 20:
+    case ikArc:
       return ArcItem();
-    case 21:
+    case ikLineFromPoint:
       return LineFromPoint();
-    case 22:
+    case ikVerticalLine:
       return FullLine(true);
-    case 23:
+    case ikHorizontalLine:
       return FullLine(false);
-    case 24:
+    case ikCross:
       return Cross();
     default:
       return;  // 0, 10, 11 and unknown codes draw nothing
@@ -157,18 +153,18 @@ TPoint TItemPainter::Pixel(double x, double y) const {
 
 bool TItemPainter::OnePoint(TPoint& p) const {
   switch (it_.CoordMode) {
-    case 0:
-    case 2:
+    case icWorld:
+    case icWorldThenPixel:
       p = World(it_.X1, it_.Y1);
       return true;
-    case 1:
-    case 3:
+    case icPixel:
+    case icPixelThenWorld:
       p = Pixel(it_.X1, it_.Y1);
       return true;
-    case 4:
+    case icPixelXWorldY:
       p = {Pixel(it_.X1, 0).X, World(it_.X1, it_.Y1).Y};
       return true;
-    case 5:
+    case icWorldXPixelY:
       p = {World(it_.X1, it_.Y1).X, Pixel(0, it_.Y1).Y};
       return true;
     default:
@@ -179,19 +175,19 @@ bool TItemPainter::OnePoint(TPoint& p) const {
 bool TItemPainter::TwoPoints(TPoint& a, TPoint& b) const {
   const TvoChartItem& i = it_;
   switch (i.CoordMode) {
-    case 0:
+    case icWorld:
       a = World(i.X1, i.Y1);
       b = World(i.X2, i.Y2);
       return true;
-    case 1:
+    case icPixel:
       a = Pixel(i.X1, i.Y1);
       b = Pixel(i.X2, i.Y2);
       return true;
-    case 2:
+    case icWorldThenPixel:
       a = World(i.X1, i.Y1);
       b = Pixel(i.X2, i.Y2);
       return true;
-    case 3:
+    case icPixelThenWorld:
       a = Pixel(i.X1, i.Y1);
       b = World(i.X2, i.Y2);
       return true;
@@ -199,10 +195,10 @@ bool TItemPainter::TwoPoints(TPoint& a, TPoint& b) const {
       break;
   }
   // Mixed axes have a meaning for the arrows only; other kinds draw nothing.
-  if (i.Kind != 14 && i.Kind != 15) return false;
+  if (i.Kind != ikArrow && i.Kind != ikDoubleArrow) return false;
   const TPoint wa = World(i.X1, i.Y1), wb = World(i.X2, i.Y2);
   const TPoint pa = Pixel(i.X1, i.Y1), pb = Pixel(i.X2, i.Y2);
-  if (i.CoordMode == 4) {
+  if (i.CoordMode == icPixelXWorldY) {
     a = {pa.X, wa.Y};
     b = {pb.X, wb.Y};
   } else {
@@ -350,12 +346,12 @@ void TItemPainter::LineFromPoint() {
 void TItemPainter::FullLine(bool vertical) {
   TPoint p;
   switch (it_.CoordMode) {
-    case 0:
-    case 2:
+    case icWorld:
+    case icWorldThenPixel:
       p = World(it_.X1, it_.Y1);
       break;
-    case 1:
-    case 3:
+    case icPixel:
+    case icPixelThenWorld:
       p = Pixel(it_.X1, it_.Y1);
       break;
     default:
@@ -384,7 +380,7 @@ void TItemPainter::FullLine(bool vertical) {
 void TItemPainter::Mark() {
   const TCustomVorel& v = t_.Chart;
   TPoint p;
-  if (it_.CoordMode == 0) {
+  if (it_.CoordMode == icWorld) {
     const TScaleProps& sx = v.ScaleX(layer_);
     const TScaleProps& sy = v.ScaleY(layer_);
     // Outside the ranges the mark is left out, not cut.

@@ -125,7 +125,7 @@ void TItemPainter::Arrow() {
     phi = b.Y - a.Y < 1 ? 2 * std::numbers::pi : std::numbers::pi;
   PenStyle(psSolid);
   ArrowHead(b, phi, s, -1);
-  if (it_.Kind == 15) ArrowHead(a, phi, s, 1);
+  if (it_.Kind == ikDoubleArrow) ArrowHead(a, phi, s, 1);
 }
 
 // The head at tip: sign -1 points along the shaft's direction, +1 against it.
@@ -168,15 +168,15 @@ void TItemPainter::ArcItem() {
 void TItemPainter::Cross() {
   TPoint a, b;
   switch (it_.CoordMode) {
-    case 0:
+    case icWorld:
       a = World(it_.X1 - it_.X2, it_.Y1 + it_.Y2);
       b = World(it_.X1 + it_.X2, it_.Y1 - it_.Y2);
       break;
-    case 1:
+    case icPixel:
       a = Pixel(it_.X1 - it_.X2, it_.Y1 + it_.Y2);
       b = Pixel(it_.X1 + it_.X2, it_.Y1 - it_.Y2);
       break;
-    case 2: {
+    case icWorldThenPixel: {
       const i64 hx = RoundLimited(it_.X2), hy = RoundLimited(it_.Y2);
       a = World(it_.X1, it_.Y1, -hx, hy);
       b = World(it_.X1, it_.Y1, hx, -hy);
@@ -198,7 +198,7 @@ void TItemPainter::Cross() {
 }
 
 bool TItemPainter::TextAnchor(TPoint& p) const {
-  if (it_.Kind == 7) return OnePoint(p);
+  if (it_.Kind == ikText) return OnePoint(p);
   int px, py;
   t_.Chart.WorldToPixel(layer_, it_.X1, it_.Y1, px, py);
   p = {ClampPixel(RoundLimited(px + it_.X2) - t_.Chart.MarginLeft() + t_.OffsetX),

@@ -310,7 +310,7 @@ void RenderList(TCustomVorel& v, vorel_detail::TItemTarget& t, const TVoItemCont
   for (int i = 0; i < n; ++i) {
     const TvoChartItem& stored = list[i];
     if (filter != TKindFilter::All) {
-      const bool text = stored.Kind == 7 || stored.Kind == 16;
+      const bool text = IsTextKind(stored.Kind);
       if (text != (filter == TKindFilter::Text)) continue;
     }
     if (!v.ClassVisible(annotation, stored.ItemClass) || !v.LayerVisible(stored.Layer)) continue;

@@ -18,29 +18,6 @@ void Line(TCanvas& c, i64 x1, i64 y1, i64 x2, i64 y2) {
   c.LineTo(static_cast<int>(x2), static_cast<int>(y2));
 }
 
-// The pen settings a crosshair changes, put back afterwards.
-struct TSavedPen {
-  explicit TSavedPen(TCanvas& c)
-      : canvas(c),
-        color(c.Pen().Color()),
-        width(c.Pen().Width()),
-        style(c.Pen().Style()),
-        brushStyle(c.Brush().Style()) {}
-  ~TSavedPen() {
-    canvas.Pen().SetColor(color);
-    canvas.Pen().SetWidth(width);
-    canvas.Pen().SetStyle(style);
-    canvas.Brush().SetStyle(brushStyle);
-  }
-  TSavedPen(const TSavedPen&) = delete;
-  TSavedPen& operator=(const TSavedPen&) = delete;
-  TCanvas& canvas;
-  TColor color;
-  int width;
-  TPenStyle style;
-  TBrushStyle brushStyle;
-};
-
 }  // namespace
 
 namespace vorel_detail {
@@ -121,7 +98,7 @@ void TCustomVorel::DrawCrossHairs(TBitmap& Image, int OffsetX, int OffsetY) {
     any = any || CrossHair(i).Mode() != chOff;
   if (!any) return;
   TCanvas& c = Image.Canvas();
-  const TSavedPen saved(c);
+  const vorel_detail::TPenKeeper keep(c);
   for (int i = kVorelCrossHairs; i >= 1; --i) {
     const TCrossHair& ch = CrossHair(i);
     const TCrossHMode mode = ch.Mode();

@@ -20,6 +20,8 @@ void ToggleFigure(TCustomVorel& chart, const TMouseState& m) {
   SurfaceTouched(chart);
   TCanvas& c = surface->Canvas();
   TPenKeeper keep(c);
+  c.Pen().SetWidth(1);
+  c.Pen().SetStyle(psSolid);
   c.Pen().SetColor(clWhite);
   c.Pen().SetMode(pmXor);
   c.Brush().SetStyle(bsClear);

@@ -76,39 +76,6 @@ class TPaintHoldScope {
   bool released_ = false;
 };
 
-// Keeps a canvas's pen and brush style as they were; in between the pen is
-// solid and one pixel wide.
-class TPenKeeper {
- public:
-  explicit TPenKeeper(TCanvas& c)
-      : c_(c),
-        color_(c.Pen().Color()),
-        width_(c.Pen().Width()),
-        style_(c.Pen().Style()),
-        mode_(c.Pen().Mode()),
-        brush_(c.Brush().Style()) {
-    c.Pen().SetWidth(1);
-    c.Pen().SetStyle(psSolid);
-  }
-  ~TPenKeeper() {
-    c_.Pen().SetColor(color_);
-    c_.Pen().SetWidth(width_);
-    c_.Pen().SetStyle(style_);
-    c_.Pen().SetMode(mode_);
-    c_.Brush().SetStyle(brush_);
-  }
-  TPenKeeper(const TPenKeeper&) = delete;
-  TPenKeeper& operator=(const TPenKeeper&) = delete;
-
- private:
-  TCanvas& c_;
-  TColor color_;
-  int width_;
-  TPenStyle style_;
-  TPenMode mode_;
-  TBrushStyle brush_;
-};
-
 int SaturateToInt(std::int64_t v);
 
 // Applies a layer's new ranges in one step (SetJointRange under PaintHold,

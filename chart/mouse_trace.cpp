@@ -11,10 +11,12 @@ namespace zarn {
 
 namespace {
 
-// One stroke segment with the pen of its end point; the pen's other
-// attributes are the caller's to keep.
+// One stroke segment, solid and one pixel wide, with the pen of its end point;
+// the pen's attributes are the caller's to keep.
 void TraceSegment(TCanvas& c, TPoint from, TPoint to, TColor color, bool invert) {
   TPen& pen = c.Pen();
+  pen.SetWidth(1);
+  pen.SetStyle(psSolid);
   pen.SetColor(color);
   pen.SetMode(invert ? pmXor : pmCopy);
   c.MoveTo(from.X, from.Y);

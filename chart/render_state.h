@@ -42,6 +42,36 @@ inline TPlotEdges PlotEdges(const TCustomVorel& v) {
           std::int64_t{v.Height()} - v.MarginBottom() - v.ShadowWidth()};
 }
 
+// Keeps a canvas's pen (colour, width, style, mode) and brush style as they
+// were; what is drawn in between sets what it needs.
+class TPenKeeper {
+ public:
+  explicit TPenKeeper(TCanvas& c)
+      : c_(c),
+        color_(c.Pen().Color()),
+        width_(c.Pen().Width()),
+        style_(c.Pen().Style()),
+        mode_(c.Pen().Mode()),
+        brush_(c.Brush().Style()) {}
+  ~TPenKeeper() {
+    c_.Pen().SetColor(color_);
+    c_.Pen().SetWidth(width_);
+    c_.Pen().SetStyle(style_);
+    c_.Pen().SetMode(mode_);
+    c_.Brush().SetStyle(brush_);
+  }
+  TPenKeeper(const TPenKeeper&) = delete;
+  TPenKeeper& operator=(const TPenKeeper&) = delete;
+
+ private:
+  TCanvas& c_;
+  TColor color_;
+  int width_;
+  TPenStyle style_;
+  TPenMode mode_;
+  TBrushStyle brush_;
+};
+
 // The last values given to the plotting-area surface, so that items call the
 // surface only when they need a different value.
 struct TAttrCache {

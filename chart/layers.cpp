@@ -15,7 +15,8 @@ namespace {
 
 constexpr int kMarginLimit = 30000;
 
-int LayerIndex(int layer) {
+// The settings of layer 1 stand for a layer number outside 1 .. 16.
+int LayerOrFirst(int layer) {
   return layer >= 1 && layer <= kVorelLayers ? layer : 1;
 }
 
@@ -54,22 +55,22 @@ void StoreLayerRange(TCustomVorel& chart, int layer, double xLow, double yLow, d
 }  // namespace
 
 TScalePropsHoriz& TCustomVorel::ScaleX(int layer) {
-  return *layers_[static_cast<std::size_t>(LayerIndex(layer))].x;
+  return *layers_[static_cast<std::size_t>(LayerOrFirst(layer))].x;
 }
 TScalePropsVert& TCustomVorel::ScaleY(int layer) {
-  return *layers_[static_cast<std::size_t>(LayerIndex(layer))].y;
+  return *layers_[static_cast<std::size_t>(LayerOrFirst(layer))].y;
 }
 const TScalePropsHoriz& TCustomVorel::ScaleX(int layer) const {
-  return *layers_[static_cast<std::size_t>(LayerIndex(layer))].x;
+  return *layers_[static_cast<std::size_t>(LayerOrFirst(layer))].x;
 }
 const TScalePropsVert& TCustomVorel::ScaleY(int layer) const {
-  return *layers_[static_cast<std::size_t>(LayerIndex(layer))].y;
+  return *layers_[static_cast<std::size_t>(LayerOrFirst(layer))].y;
 }
 TScale& TCustomVorel::AxisX(int layer) {
-  return *layers_[static_cast<std::size_t>(LayerIndex(layer))].xAxis;
+  return *layers_[static_cast<std::size_t>(LayerOrFirst(layer))].xAxis;
 }
 TScale& TCustomVorel::AxisY(int layer) {
-  return *layers_[static_cast<std::size_t>(LayerIndex(layer))].yAxis;
+  return *layers_[static_cast<std::size_t>(LayerOrFirst(layer))].yAxis;
 }
 
 void TCustomVorel::SetScaleX(int layer, const TScalePropsHoriz& value) {
@@ -143,7 +144,7 @@ void TCustomVorel::SyncAllScales() {
 }
 
 void TCustomVorel::SetAxisMargins(int layer) {
-  TLayer& l = layers_[static_cast<std::size_t>(LayerIndex(layer))];
+  TLayer& l = layers_[static_cast<std::size_t>(LayerOrFirst(layer))];
   l.xAxis->SetMarginLeft(marginLeft_);
   l.xAxis->SetMarginRight(marginRight_ + shadowWidth_ - 1);
   l.yAxis->SetMarginTop(marginTop_);

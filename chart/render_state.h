@@ -140,7 +140,7 @@ struct TItemTarget {
   bool Monochrome;
 };
 
-// crosshairs.cpp: the areas the crosshairs cover, in control pixels; returns their number.
+// crosshair_drawing.cpp: the areas the crosshairs cover, in control pixels; returns their number.
 int CrossHairStrips(TCustomVorel& chart, std::span<TRect, TComposition::kMaxStrips> strips);
 // render.cpp: where the plotting-area image lies on the control, and drawing
 // it anew into the kept picture.
@@ -174,7 +174,7 @@ void RenderItem(TItemTarget& t, TvoChartItem& item, int index, bool isAnnotation
                 const TVoItemTexts& texts);
 // grid.cpp
 void DrawGrid(TCustomVorel& chart, TCanvas& canvas, TAttrCache& cache, int ox, int oy);
-// text_labels.cpp
+// text_label_drawing.cpp
 void DrawTextLabels(TCustomVorel& chart, TCanvas& canvas, int ox, int oy);
 // Lines of a text split at line feeds, into a reused vector.
 void SplitLines(std::string_view text, std::vector<std::string_view>& lines);

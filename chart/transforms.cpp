@@ -13,7 +13,8 @@ namespace {
 
 constexpr long double kPixelLimit = 2147483647.0L;
 
-int LayerIndex(int layer) {
+// A layer number outside 1 .. 16 maps through the nearest layer.
+int ClampedLayer(int layer) {
   return std::clamp(layer, 1, kVorelLayers);
 }
 
@@ -86,7 +87,7 @@ void TCustomVorel::RecalcTransforms() {
 }
 
 void TCustomVorel::WorldToPixel(int layer, double x, double y, int& px, int& py) const {
-  const TLayer& l = layers_[static_cast<std::size_t>(LayerIndex(layer))];
+  const TLayer& l = layers_[static_cast<std::size_t>(ClampedLayer(layer))];
   const bool reversedX = l.x->RangeHigh() < l.x->RangeLow();
   const bool reversedY = l.y->RangeHigh() < l.y->RangeLow();
   px = ToPixel(AxisPixel(*l.x, x, l.kx, l.dx, reversedX ? Width() : 0));
@@ -94,7 +95,7 @@ void TCustomVorel::WorldToPixel(int layer, double x, double y, int& px, int& py)
 }
 
 void TCustomVorel::PixelToWorld(int layer, int px, int py, double& x, double& y) const {
-  const TLayer& l = layers_[static_cast<std::size_t>(LayerIndex(layer))];
+  const TLayer& l = layers_[static_cast<std::size_t>(ClampedLayer(layer))];
   if (l.kx == 0) {
     x = l.x->RangeLow();
   } else {
@@ -110,16 +111,16 @@ void TCustomVorel::PixelToWorld(int layer, int px, int py, double& x, double& y)
 }
 
 long double TCustomVorel::Kx(int layer) const {
-  return layers_[static_cast<std::size_t>(LayerIndex(layer))].kx;
+  return layers_[static_cast<std::size_t>(ClampedLayer(layer))].kx;
 }
 long double TCustomVorel::Dx(int layer) const {
-  return layers_[static_cast<std::size_t>(LayerIndex(layer))].dx;
+  return layers_[static_cast<std::size_t>(ClampedLayer(layer))].dx;
 }
 long double TCustomVorel::Ky(int layer) const {
-  return layers_[static_cast<std::size_t>(LayerIndex(layer))].ky;
+  return layers_[static_cast<std::size_t>(ClampedLayer(layer))].ky;
 }
 long double TCustomVorel::Dy(int layer) const {
-  return layers_[static_cast<std::size_t>(LayerIndex(layer))].dy;
+  return layers_[static_cast<std::size_t>(ClampedLayer(layer))].dy;
 }
 
 }  // namespace zarn

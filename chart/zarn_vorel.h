@@ -465,7 +465,8 @@ class TCustomVorel : public TCustomControl {
   int PlotHeight() const;
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
-  // --- Rendering (render.cpp, background.cpp, grid.cpp, text_labels.cpp, item_render.cpp)
+  // --- Rendering (render.cpp, compose.cpp, background.cpp, grid.cpp,
+  // text_label_drawing.cpp, item_render.cpp, item_shapes.cpp, crosshair_drawing.cpp)
   void Paint() override;
   virtual void DrawChartBackground(TCanvas& Canvas, int Left, int Top, int Width, int Height);
   virtual void RenderDataToImage(TBitmap& Image, int LeftOffset, int TopOffset, bool NoGrid,
@@ -494,14 +495,15 @@ class TCustomVorel : public TCustomControl {
   TCrossHair& CrossHair2() { return CrossHair(2); }
   TCrossHair& CrossHair3() { return CrossHair(3); }
   TCrossHair& CrossHair4() { return CrossHair(4); }
-  void SetCrossHair(int index, const TCrossHair& value);  // Assign, then rule R
+  void SetCrossHair(int index, const TCrossHair& value);  // Assign, then CrossHairsChanged
   TTextLabel& TextLabel(int index);                       // 1 .. 50 (clamped)
   const TTextLabel& TextLabel(int index) const;
   TBakGndImg& BackGroundImg() { return backGroundImg_; }
   const TBakGndImg& BackGroundImg() const { return backGroundImg_; }
   void SetBackGroundImg(const TBakGndImg& value);
 
-  // --- Published settings (properties.cpp); rule R: paint if AutoRedraw or designing
+  // --- Settings (chart_settings.cpp, layers.cpp; published in properties.cpp);
+  // most setters end in RedrawIfAuto
   bool AutoRedraw() const { return autoRedraw_; }
   void SetAutoRedraw(bool value) { autoRedraw_ = value; }
   bool AvoidDuplicateMarks() const { return avoidDuplicateMarks_; }
@@ -580,7 +582,7 @@ class TCustomVorel : public TCustomControl {
   TAlignment TextAlignment() const { return textAlignment_; }
   void SetTextAlignment(TAlignment value);
 
-  // --- Mouse (mouse.cpp, mouse_trace.cpp)
+  // --- Mouse (mouse.cpp, mouse_zoom.cpp, mouse_figures.cpp, mouse_trace.cpp)
   // Layers whose ranges the mouse pans and zooms (layer 1 on at creation).
   bool MouseLayer(int layer) const;
   void SetMouseLayer(int layer, bool value);
@@ -625,7 +627,8 @@ class TCustomVorel : public TCustomControl {
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void FontChanged() override;
 
-  // Paint when AutoRedraw is on or the chart is being designed (rule R).
+  // Marks the picture out of date; paints when AutoRedraw is on or the chart
+  // is being designed.
   void RedrawIfAuto();
   // As RedrawIfAuto, moving only the crosshairs where nothing else changed.
   void CrossHairsChanged();
@@ -658,7 +661,8 @@ class TCustomVorel : public TCustomControl {
   void SetAxisMargins(int layer);
   void ResizePlotImage();
   void ApplyIsometric(int layer);
-  // After a margin or the shadow changed: image, axis controls, transforms, rule R.
+  // After a margin or the shadow changed: image, axis controls, transforms,
+  // then RedrawIfAuto.
   void MarginsChanged(bool adjustIsometric);
   // Layer colour and the placement of both axes by the layer's parity (creation).
   void ApplyLayerDefaults(int layer);

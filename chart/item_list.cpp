@@ -90,13 +90,13 @@ TvoChartItem& TCustomVorel::AppendItem(std::uint8_t kind, std::uint8_t coordMode
   item.PenStyle = penStyle_;
   item.Attrib = 0;
   item.LineWidth = lineWidth_;
-  if (kind == 3) item.FillColor = fillColor_;
+  if (kind == ikLineTo) item.FillColor = fillColor_;
   item.X1 = x;
   item.Y1 = y;
   // Pixel coordinates only mean something for annotations; data lists are
-  // drawn by several charts, each with its own plotting area.
-  item.CoordMode = annotationMode_ ? coordMode : 0;
-  if (!annotationMode_) HandOnDataList();
+  // drawn by several charts, each with its own plotting area. A sharing group
+  // holds one list object, so the new item is every member's at once.
+  item.CoordMode = annotationMode_ ? coordMode : std::uint8_t{icWorld};
   return item;
 }
 

@@ -67,10 +67,6 @@ TCustomVorel::TCustomVorel(TComponent* AOwner)
       render_(std::make_unique<vorel_detail::TRenderState>()),
       mouse_(std::make_unique<vorel_detail::TMouseState>()) {
   CreateSubObjects();
-  marginLeft_ = 50;
-  marginRight_ = 10;
-  marginTop_ = 16;
-  marginBottom_ = 32;
   SetBounds(Left(), Top(), 280, 200);
   ClearMouseTrace();
   mouseTraceColor_ = clWhite;
@@ -134,7 +130,6 @@ void TCustomVorel::ApplyDefaults() {
   caption_.clear();
   captionTrim_ = 100;
   captionPosX_ = 0;
-  captionPosY_ = -15;
   captionAlignment_ = taRightJustify;
   captionAnchorHoriz_ = cahChartRight;
   captionAnchorVert_ = cavChartTop;

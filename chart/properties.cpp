@@ -171,13 +171,13 @@ void PublishBakGndImg(TPropertyRegistrar<TBakGndImg>& r) {
 void PublishMargins(TPropertyRegistrar<TVorel>& r) {
   using V = TVorel;
   for (const char* name : {"MarginLeft", "LRim"})
-    r.Int(name, &V::MarginLeft, &V::SetMarginLeft).Default(I{50});
+    r.Int(name, &V::MarginLeft, &V::SetMarginLeft).Default(I{kVorelMarginLeft});
   for (const char* name : {"MarginRight", "RRim"})
-    r.Int(name, &V::MarginRight, &V::SetMarginRight).Default(I{20});
+    r.Int(name, &V::MarginRight, &V::SetMarginRight).Default(I{kVorelMarginRight});
   for (const char* name : {"MarginTop", "TRim"})
-    r.Int(name, &V::MarginTop, &V::SetMarginTop).Default(I{20});
+    r.Int(name, &V::MarginTop, &V::SetMarginTop).Default(I{kVorelMarginTop});
   for (const char* name : {"MarginBottom", "BRim"})
-    r.Int(name, &V::MarginBottom, &V::SetMarginBottom).Default(I{40});
+    r.Int(name, &V::MarginBottom, &V::SetMarginBottom).Default(I{kVorelMarginBottom});
   r.Int("ShadowWidth", &V::ShadowWidth, &V::SetShadowWidth).Default(I{0});
 }
 

@@ -18,7 +18,8 @@ struct TLayoutRow {
 };
 
 constexpr TLayoutRow kLayouts[] = {
-    {50, 20, 20, 40, -16, false, 1, 1, false, false},   // vol_X1Bottom_Y1Left
+    {kVorelMarginLeft, kVorelMarginRight, kVorelMarginTop, kVorelMarginBottom, kVorelCaptionPosY,
+     false, 1, 1, false, false},                        // vol_X1Bottom_Y1Left, a new chart's
     {100, 20, 24, 40, -16, false, 1, 2, false, false},  // vol_X1Bottom_Y2Left
     {150, 20, 24, 40, -16, false, 1, 3, false, false},  // vol_X1Bottom_Y3Left
     {200, 20, 24, 40, -16, false, 1, 4, false, false},  // vol_X1Bottom_Y4Left

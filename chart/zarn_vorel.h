@@ -375,10 +375,10 @@ class TCustomVorel : public TCustomControl {
   // Layers.
   std::array<TLayer, kVorelLayers + 1> layers_;  // [0] unused
   TJointLayers jointLayers_;
-  int marginLeft_ = 50;
-  int marginRight_ = 20;
-  int marginTop_ = 20;
-  int marginBottom_ = 40;
+  int marginLeft_ = kVorelMarginLeft;
+  int marginRight_ = kVorelMarginRight;
+  int marginTop_ = kVorelMarginTop;
+  int marginBottom_ = kVorelMarginBottom;
   int shadowWidth_ = 0;
   bool isometric_ = false;
   TvoLayout standardLayout_ = vol_X1Bottom_Y1Left;
@@ -425,7 +425,7 @@ class TCustomVorel : public TCustomControl {
   TColor windColor_ = clBtnFace;
   std::string caption_;
   int captionPosX_ = 0;
-  int captionPosY_ = -16;
+  int captionPosY_ = kVorelCaptionPosY;
   TAlignment captionAlignment_ = taRightJustify;
   TCaptionAnchorHoriz captionAnchorHoriz_ = cahChartRight;
   TCaptionAnchorVert captionAnchorVert_ = cavChartTop;

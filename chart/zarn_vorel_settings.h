@@ -26,6 +26,14 @@ inline constexpr int kVorelCrossHairs = 4;
 inline constexpr int kVorelTextLabels = 50;
 inline constexpr int kMaxMouseTrace = 5000;
 
+// A new chart starts in the standard layout vol_X1Bottom_Y1Left, with these
+// margins and caption offset; a stored layout leaves such values out.
+inline constexpr int kVorelMarginLeft = 50;
+inline constexpr int kVorelMarginRight = 20;
+inline constexpr int kVorelMarginTop = 20;
+inline constexpr int kVorelMarginBottom = 40;
+inline constexpr int kVorelCaptionPosY = -16;
+
 class EZarnVorelError : public EZarnError {
  public:
   using EZarnError::EZarnError;

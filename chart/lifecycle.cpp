@@ -246,16 +246,43 @@ void TCustomVorel::Assign(const TPersistent& source) {
     return;
   }
   if (other == this) return;
+  // The item lists are what needs memory: they are copied before anything
+  // here changes, so that running out of it leaves the chart as it was.
+  const auto rounded = [other](int count) {
+    return (count / other->allocSize_ + 1) * other->allocSize_;
+  };
+  TVoItemContainer data, annotations;
+  const bool ownData = data_ != other->data_;
+  if (ownData) data.CopyFrom(*other->data_, rounded(other->data_->Count()));
+  annotations.CopyFrom(other->annotations_, rounded(other->annotations_.Count()));
+  TVoItemTexts dataTexts = other->dataTexts_, annotationTexts = other->annotationTexts_;
+
   // The copied sub-objects would notify the source chart, or this one once per
-  // object; the hooks are bound again when everything is in place.
+  // object; the hooks are bound again when everything is in place, and also
+  // when a step below fails, so that the chart is never left deaf or held.
   for (int layer = 1; layer <= kVorelLayers; ++layer) {
     ScaleX(layer).OnChange = nullptr;
     ScaleY(layer).OnChange = nullptr;
   }
-  const bool hold = paintHold_;
+  struct TRebind {
+    TCustomVorel& chart;
+    const bool hold;
+    bool done = false;
+    ~TRebind() {
+      if (done) return;
+      chart.BindSubObjects();
+      chart.paintHold_ = hold;
+    }
+  } rebind{*this, paintHold_};
   paintHold_ = true;
   CopySettingsFrom(*other);
-  CopyItemsFrom(*other);
+  if (ownData) data_->Swap(data);
+  annotations_.Swap(annotations);
+  dataTexts_.Text.swap(dataTexts.Text);
+  dataTexts_.Count = dataTexts.Count;
+  annotationTexts_.Text.swap(annotationTexts.Text);
+  annotationTexts_.Count = annotationTexts.Count;
+  CopyItemStateFrom(*other);
   for (int layer = 1; layer <= kVorelLayers; ++layer) {
     TLayer& to = layers_[static_cast<std::size_t>(layer)];
     const TLayer& from = other->layers_[static_cast<std::size_t>(layer)];
@@ -282,7 +309,8 @@ void TCustomVorel::Assign(const TPersistent& source) {
   ResizePlotImage();
   for (int layer = 1; layer <= kVorelLayers; ++layer)
     SetAxisMargins(layer);
-  paintHold_ = hold;
+  rebind.done = true;
+  paintHold_ = rebind.hold;
   ScaleSettingsChanged();
   RecalcTransforms();
   Paint();
@@ -337,19 +365,11 @@ void TCustomVorel::CopySettingsFrom(const TCustomVorel& o) {
 }
 
 // Lists are copied at a whole number of growth steps beyond their count.
-void TCustomVorel::CopyItemsFrom(const TCustomVorel& o) {
-  const auto rounded = [this](int count) { return (count / allocSize_ + 1) * allocSize_; };
-  if (data_ != o.data_) {
-    data_->CopyFrom(*o.data_, rounded(o.data_->Count()));
-    HandOnDataList();
-  }
-  annotations_.CopyFrom(o.annotations_, rounded(o.annotations_.Count()));
+void TCustomVorel::CopyItemStateFrom(const TCustomVorel& o) {
   dataClassVisible_ = o.dataClassVisible_;
   annotationClassVisible_ = o.annotationClassVisible_;
   annotationMode_ = o.annotationMode_;
   activeLayer_ = o.activeLayer_;
-  dataTexts_ = o.dataTexts_;
-  annotationTexts_ = o.annotationTexts_;
 }
 
 void TCustomVorel::CopyEventsFrom(const TCustomVorel& o) {

@@ -332,7 +332,7 @@ class TCustomVorel : public TCustomControl {
   void BindSubObjects();
   void SetupLayer(int layer);
   void CopySettingsFrom(const TCustomVorel& other);
-  void CopyItemsFrom(const TCustomVorel& other);
+  void CopyItemStateFrom(const TCustomVorel& other);  // class tables, modes
   void CopyEventsFrom(const TCustomVorel& other);
   // Throws ELayoutError naming a logarithmic axis's bound at or below 0.
   void RefuseUnmappableAxes() const;

@@ -128,6 +128,7 @@ class TVoItemContainer {
   void Clear();
   // Copies the entries of source and takes the given capacity (at least the count).
   void CopyFrom(const TVoItemContainer& source, int capacity);
+  void Swap(TVoItemContainer& other) noexcept { storage_.swap(other.storage_); }
 
  private:
   struct Storage;

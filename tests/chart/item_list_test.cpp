@@ -139,6 +139,25 @@ TEST(VorelItems, OutOfMemoryLeavesTheListAsItWas) {
   EXPECT_TRUE(threw);
 }
 
+TEST(VorelItems, AssignOutOfMemoryLeavesTheChartAsItWasAndListening) {
+  TVorel source(nullptr);
+  for (int i = 0; i < 50; ++i)
+    source.LineToPoint(i, i);
+  source.SetMarginLeft(70);
+  TCountingVorel chart(nullptr);
+  chart.LineToPoint(1, 2);
+  chart.SetPaintHold(false);
+  failNextAllocation = true;
+  EXPECT_THROW(chart.Assign(source), std::bad_alloc);
+  failNextAllocation = false;
+  EXPECT_EQ(chart.DataCount(), 1);
+  EXPECT_EQ(chart.MarginLeft(), 50);
+  EXPECT_FALSE(chart.PaintHold());
+  chart.Since();
+  chart.ScaleX(1).SetRangeHigh(5);  // the settings are still heard, and painted
+  EXPECT_EQ(chart.Since(), 1);
+}
+
 TEST(VorelItems, ShowItemsRendersOnlyThePlotOrRepaintsAll) {
   struct TRecordingVorel : TCountingVorel {
     using TCountingVorel::TCountingVorel;

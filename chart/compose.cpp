@@ -157,6 +157,11 @@ void FrameChanged(TCustomVorel& v) {
   TRenderer::State(v).Composition.FrameCurrent = false;
 }
 
+void PictureChanged(TCustomVorel& v) {
+  FrameChanged(v);
+  PlotChanged(v);
+}
+
 void PlotChanged(TCustomVorel& v) {
   TRenderer::State(v).Composition.PlotCurrent = false;
 }

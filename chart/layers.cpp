@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "chart/layers_internal.h"
+#include "chart/paint_hold.h"
 #include "chart/render_state.h"
 #include "chart/zarn_vorel.h"
 
@@ -159,7 +159,8 @@ void TCustomVorel::SetLayerRange(int layer, double xLow, double yLow, double xHi
 
 void TCustomVorel::SetJointRange(int layer, double xLow, double yLow, double xHigh, double yHigh) {
   if (layer < 1 || layer > kVorelLayers) return;
-  THeldUpdate hold(*this, false);
+  vorel_detail::PictureChanged(*this);
+  vorel_detail::TPaintHold hold(*this);
   // A joined axis follows its leader and is not moved on its own.
   if (jointLayers_.XControlledBy(layer) != layer) {
     xLow = ScaleX(layer).RangeLow();
@@ -186,7 +187,8 @@ void TCustomVorel::SetJointRange(int layer, double xLow, double yLow, double xHi
 void TCustomVorel::ScaleSettingsChanged() {
   // Syncing and propagating ranges can report changes again; one pass is enough.
   if (reactingToSettings_) return;
-  THeldUpdate hold(*this, true);
+  vorel_detail::PictureChanged(*this);
+  vorel_detail::TPaintHold hold(*this, true);
   SyncAllScales();
   for (int layer = 1; layer <= kVorelLayers; ++layer) {
     const TScaleProps& x = ScaleX(layer);
@@ -285,7 +287,8 @@ void TCustomVorel::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
     return;
   }
-  THeldUpdate hold(*this, false);
+  vorel_detail::PictureChanged(*this);
+  vorel_detail::TPaintHold hold(*this);
   try {
     TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
     ResizePlotImage();
@@ -313,7 +316,8 @@ void TCustomVorel::ApplyLayerDefaults(int layer) {
       clBlack,  clMaroon, clGreen, clOlive,  clNavy, clPurple,  clTeal, clGray,
       clSilver, clRed,    clLime,  clYellow, clBlue, clFuchsia, clAqua, clWhite};
   if (layer < 1 || layer > kVorelLayers) return;
-  THeldUpdate hold(*this, true);
+  vorel_detail::PictureChanged(*this);
+  vorel_detail::TPaintHold hold(*this, true);
   TLayer& l = layers_[static_cast<std::size_t>(layer)];
   const TColor color = kLayerColors[static_cast<std::size_t>(layer - 1)];
   l.x->SetColorScale(color);
@@ -324,7 +328,7 @@ void TCustomVorel::ApplyLayerDefaults(int layer) {
   l.y->StorePlacement(odd ? sctYR : sctYL, l.y->HorizontalPos(), step * 50);
   SyncScale(*l.xAxis, *l.x);
   SyncScale(*l.yAxis, *l.y);
-  hold.RestoreQuietly();
+  hold.ReleaseQuietly();
 }
 
 }  // namespace zarn

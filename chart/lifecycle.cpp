@@ -6,6 +6,7 @@
 
 #include "chart/model_internal.h"
 #include "chart/mouse_state.h"
+#include "chart/paint_hold.h"
 #include "chart/render_state.h"
 #include "chart/zarn_vorel.h"
 #include "platform/application.h"
@@ -266,15 +267,12 @@ void TCustomVorel::Assign(const TPersistent& source) {
   }
   struct TRebind {
     TCustomVorel& chart;
-    const bool hold;
     bool done = false;
     ~TRebind() {
-      if (done) return;
-      chart.BindSubObjects();
-      chart.paintHold_ = hold;
+      if (!done) chart.BindSubObjects();
     }
-  } rebind{*this, paintHold_};
-  paintHold_ = true;
+  } rebind{*this};
+  vorel_detail::TPaintHold hold(*this);
   CopySettingsFrom(*other);
   if (ownData) data_->Swap(data);
   annotations_.Swap(annotations);
@@ -310,7 +308,7 @@ void TCustomVorel::Assign(const TPersistent& source) {
   for (int layer = 1; layer <= kVorelLayers; ++layer)
     SetAxisMargins(layer);
   rebind.done = true;
-  paintHold_ = rebind.hold;
+  hold.ReleaseQuietly();
   ScaleSettingsChanged();
   RecalcTransforms();
   Paint();

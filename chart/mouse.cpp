@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "chart/mouse_state.h"
+#include "chart/paint_hold.h"
 #include "chart/render_state.h"
 #include "chart/zarn_vorel.h"
 #include "platform/application.h"
@@ -26,24 +27,6 @@ TPoint ClampToPlotArea(const TCustomVorel& chart, int X, int Y) {
   };
   const TPlotEdges e = PlotEdges(chart);
   return Point(clamp(X, e.Left, e.Right), clamp(Y, e.Top, e.Bottom));
-}
-
-TPaintHoldScope::TPaintHoldScope(TCustomVorel& chart) : chart_(chart), old_(chart.PaintHold()) {
-  chart_.SetPaintHold(true);
-}
-
-TPaintHoldScope::~TPaintHoldScope() {
-  if (released_) return;
-  try {
-    chart_.SetPaintHold(old_);
-  } catch (...) {
-    // Already unwinding from the first failure; the hold is restored either way.
-  }
-}
-
-void TPaintHoldScope::Release() {
-  released_ = true;
-  chart_.SetPaintHold(old_);
 }
 
 int SaturateToInt(std::int64_t v) {
@@ -70,7 +53,7 @@ void ChangeThenPaint(TCustomVorel& chart, Setters&& setters) {
     chart.Paint();
     return;
   }
-  vorel_detail::TPaintHoldScope hold(chart);
+  vorel_detail::TPaintHold hold(chart);
   setters();
   hold.Release();
 }
@@ -85,10 +68,10 @@ void MoveCrossHair(TCustomVorel& chart, TCrossHair& h, double wx, double wy) {
     });
     return;
   }
-  vorel_detail::TRenderer::SetHoldQuietly(chart, true);
+  vorel_detail::TPaintHold hold(chart);
   h.SetPosX(wx);
   h.SetPosY(wy);
-  vorel_detail::TRenderer::SetHoldQuietly(chart, false);
+  hold.ReleaseQuietly();
   if (!vorel_detail::ComposeCrossHairs(chart)) chart.Paint();
 }
 

@@ -60,22 +60,6 @@ bool InPlotArea(const TCustomVorel& chart, int X, int Y);
 // The point moved to the nearest pixel of the plotting area.
 TPoint ClampToPlotArea(const TCustomVorel& chart, int X, int Y);
 
-// Sets the chart's PaintHold for a multi-step change; Release restores it
-// (which paints when that clears it). Unwinding restores it too, quietly.
-class TPaintHoldScope {
- public:
-  explicit TPaintHoldScope(TCustomVorel& chart);
-  ~TPaintHoldScope();
-  TPaintHoldScope(const TPaintHoldScope&) = delete;
-  TPaintHoldScope& operator=(const TPaintHoldScope&) = delete;
-  void Release();
-
- private:
-  TCustomVorel& chart_;
-  bool old_;
-  bool released_ = false;
-};
-
 int SaturateToInt(std::int64_t v);
 
 // Applies a layer's new ranges in one step (SetJointRange under PaintHold,

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "chart/mouse_state.h"
+#include "chart/paint_hold.h"
 #include "chart/zarn_vorel.h"
 
 namespace zarn::vorel_detail {
@@ -59,7 +60,7 @@ void SnapToGrid(double step, double offset, double& low, double& high) {
 
 void ApplyLayerRanges(TCustomVorel& chart, int layer, double xLow, double yLow, double xHigh,
                       double yHigh) {
-  TPaintHoldScope hold(chart);
+  TPaintHold hold(chart);
   chart.SetJointRange(layer, xLow, yLow, xHigh, yHigh);
   hold.Release();
   if (chart.OnZoomPan) chart.OnZoomPan(&chart);

@@ -125,8 +125,9 @@ struct TRenderer {
   static TBitmap& ControlImage(TCustomVorel& chart) { return chart.controlImage_; }
   static TBitmap& PlotImage(TCustomVorel& chart) { return chart.plotImage_; }
   static TRenderState& State(TCustomVorel& chart) { return *chart.render_; }
-  // Holds or releases painting without the paint a release brings.
-  static void SetHoldQuietly(TCustomVorel& chart, bool value) { chart.paintHold_ = value; }
+  // The flags a paint hold sets and puts back without the paint a release brings.
+  static bool& Hold(TCustomVorel& chart) { return chart.paintHold_; }
+  static bool& Reacting(TCustomVorel& chart) { return chart.reactingToSettings_; }
 };
 
 // Which surface a poly-line or an item draws on, and where the plotting area's
@@ -165,6 +166,7 @@ void PlotDrawn(TCustomVorel& chart);
 // Something the kept picture shows changed without being drawn.
 void FrameChanged(TCustomVorel& chart);
 void PlotChanged(TCustomVorel& chart);
+void PictureChanged(TCustomVorel& chart);  // both
 // Something other than the composition drew on the surface.
 void SurfaceTouched(TCustomVorel& chart);
 

@@ -1,6 +1,6 @@
 // The seven standard layouts: margins, chart caption and the axes of layers 1 .. 4.
 
-#include "chart/layers_internal.h"
+#include "chart/paint_hold.h"
 #include "chart/zarn_vorel.h"
 
 namespace zarn {
@@ -90,7 +90,8 @@ void TCustomVorel::SetStandardLayout(TvoLayout value) {
   const TLayoutRow& row = kLayouts[value];
   // The axis settings below would each resynchronise every axis; one pass at
   // the end leaves the same state, with painting held throughout.
-  THeldUpdate hold(*this, true);
+  vorel_detail::PictureChanged(*this);  // some steps set fields directly
+  vorel_detail::TPaintHold hold(*this, true);
   standardLayout_ = value;
   SetMarginLeft(row.left);
   SetMarginRight(row.right);

@@ -346,9 +346,6 @@ class TCustomVorel : public TCustomControl {
   void MarginsChanged(bool adjustIsometric);
   // Layer colour and the placement of both axes by the layer's parity (creation).
   void ApplyLayerDefaults(int layer);
-  // Holds painting (and, if asked, the settings-change reaction) for a
-  // multi-step update; layers_internal.h.
-  class THeldUpdate;
   // data_sharing.cpp
   void HandOnDataList();
   void RepaintPartners();

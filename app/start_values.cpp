@@ -19,11 +19,7 @@ void MoveBar(TScrollBar& bar, const char* option, int value) {
 void ApplyStartValues(TFrmKolvo& form, const TOptions& options) {
   if (options.Df1) MoveBar(*form.SBDf1, "--df1", *options.Df1);
   if (options.Df2) MoveBar(*form.SBDF2, "--df2", *options.Df2);
-  if (options.X) {
-    TCrossHair& crossHair = form.Vorel1->CrossHair1();
-    crossHair.SetPosX(*options.X);
-    if (form.Vorel1->OnCrossHairMove) form.Vorel1->OnCrossHairMove(form.Vorel1, &crossHair);
-  }
+  if (options.X) form.Vorel1->MoveCrossHair(1, *options.X, form.Vorel1->CrossHair1().PosY());
 }
 
 }  // namespace zarn::kolvo

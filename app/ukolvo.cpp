@@ -72,12 +72,16 @@ void TFrmKolvo::RedrawCurve(std::int32_t df1, std::int32_t df2) {
     Vorel1->LineToPoint(x, FDensity(df1, df2, x));
   }
   Vorel1->ShowItems();
-  NLabCrosshair->SetValue(1 - FLowerTail(df1, df2, Vorel1->CrossHair1().PosX()));
+}
+
+// The upper tail beyond the crosshair at the degrees of freedom shown.
+void TFrmKolvo::ShowTail() {
+  const double x = Vorel1->CrossHair1().PosX();
+  NLabCrosshair->SetValue(1 - FLowerTail(SBDf1->Position(), SBDF2->Position(), x));
 }
 
 void TFrmKolvo::SetCrossHairReadOuts() {
-  const double x = Vorel1->CrossHair1().PosX();
-  NLabCrosshair->SetValue(1 - FLowerTail(SBDf1->Position(), SBDF2->Position(), x));
+  ShowTail();
   NLabQuantile->SetValue(Vorel1->CrossHair1().PosX());
 }
 
@@ -88,11 +92,13 @@ void TFrmKolvo::BButExitClick(TObject* /*Sender*/) {
 void TFrmKolvo::SBDf1Change(TObject* /*Sender*/) {
   NLabDf1->SetValue(SBDf1->Position());
   RedrawCurve(SBDf1->Position(), SBDF2->Position());
+  ShowTail();
 }
 
 void TFrmKolvo::SBDF2Change(TObject* /*Sender*/) {
   NLabDF2->SetValue(SBDF2->Position());
   RedrawCurve(SBDf1->Position(), SBDF2->Position());
+  ShowTail();
 }
 
 void TFrmKolvo::FormShow(TObject* /*Sender*/) {

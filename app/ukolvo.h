@@ -48,6 +48,7 @@ class TFrmKolvo : public TForm {
 
  private:
   void RedrawCurve(std::int32_t df1, std::int32_t df2);
+  void ShowTail();
   void SetCrossHairReadOuts();
 };
 

@@ -60,7 +60,7 @@ void ChangeThenPaint(TCustomVorel& chart, Setters&& setters) {
 
 // As ChangeThenPaint, but where nothing else changed only the crosshairs are
 // drawn again.
-void MoveCrossHair(TCustomVorel& chart, TCrossHair& h, double wx, double wy) {
+void SetCrossHairPosition(TCustomVorel& chart, TCrossHair& h, double wx, double wy) {
   if (chart.PaintHold() || vorel_detail::PaintObservable(chart)) {
     ChangeThenPaint(chart, [&] {
       h.SetPosX(wx);
@@ -127,8 +127,7 @@ void DragCrossHair(TCustomVorel& chart, TMouseState& m, TShiftState Shift, int X
   TCrossHair& h = chart.CrossHair(m.caughtCrossHair);
   double wx = 0, wy = 0;
   chart.PixelToWorld(h.Layer(), X, Y, wx, wy);
-  MoveCrossHair(chart, h, wx, wy);
-  if (chart.OnCrossHairMove) chart.OnCrossHairMove(&chart, &h);
+  chart.MoveCrossHair(m.caughtCrossHair, wx, wy);
 }
 
 TPoint LabelAnchor(const TCustomVorel& chart, const TTextLabel& label) {
@@ -239,6 +238,12 @@ bool IsRectangleMode(TMouseActMode mode) {
 
 bool TCustomVorel::MouseLayer(int layer) const {
   return layer >= 1 && layer <= kVorelLayers && mouseLayers_[static_cast<std::size_t>(layer)];
+}
+
+void TCustomVorel::MoveCrossHair(int index, double x, double y) {
+  TCrossHair& h = CrossHair(index);
+  SetCrossHairPosition(*this, h, x, y);
+  if (OnCrossHairMove) OnCrossHairMove(this, &h);
 }
 
 void TCustomVorel::SetMouseLayer(int layer, bool value) {

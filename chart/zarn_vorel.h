@@ -175,8 +175,10 @@ class TCustomVorel : public TCustomControl {
   TCrossHair& CrossHair2() { return CrossHair(2); }
   TCrossHair& CrossHair3() { return CrossHair(3); }
   TCrossHair& CrossHair4() { return CrossHair(4); }
-  void SetCrossHair(int index, const TCrossHair& value);  // Assign, then CrossHairsChanged
-  TTextLabel& TextLabel(int index);                       // 1 .. 50 (clamped)
+  void SetCrossHair(int index, const TCrossHair& value);
+  // Moves a crosshair as a drag does: the picture follows, then OnCrossHairMove.
+  void MoveCrossHair(int index, double x, double y);  // Assign, then CrossHairsChanged
+  TTextLabel& TextLabel(int index);                   // 1 .. 50 (clamped)
   const TTextLabel& TextLabel(int index) const;
   TBakGndImg& BackGroundImg() { return backGroundImg_; }
   const TBakGndImg& BackGroundImg() const { return backGroundImg_; }

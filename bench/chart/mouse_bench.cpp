@@ -2,40 +2,22 @@
 // mouse-move event to the finished picture on the control's surface.
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-
 #include "chart/zarn_vorel.h"
 #include "platform/application.h"
+#include "tests/support/viewer_chart.h"
 
 namespace {
 
 using namespace zarn;
 
-// The viewer's chart: 553 x 315, x 0 .. 6, y 0 .. 1.5, both axes shown, a
-// dotted vertical crosshair and a curve of points + 1 points.
+// The viewer's chart with a curve of points + 1 points, shown, dragged with
+// the left button.
 void SetUpViewerChart(TVorel& chart, int points) {
-  chart.SetBounds(0, 0, 553, 315);
-  chart.SetMarginLeft(50);
-  chart.SetMarginRight(20);
-  chart.SetMarginTop(20);
-  chart.SetMarginBottom(40);
-  chart.SetCaption("Drag the crosshair line with the left mouse button");
-  chart.SetLayerRange(1, 0, 0, 6, 1.5);
-  chart.Scale1X().SetVisible(true);
-  chart.Scale1Y().SetVisible(true);
-  chart.Scale1Y().SetMinTicks(2);
+  test::BuildViewerChart(chart);
+  chart.SetAllocSize(1000000);
+  test::AddViewerCurve(chart, points);
   chart.SetMouseAction(maDragCrossH);
-  TCrossHair& h = chart.CrossHair1();
-  h.SetColor(clBlack);
-  h.SetMode(chVert);
-  h.SetLineType(psDot);
-  h.SetPosX(1.0);
   chart.SetPaintHold(false);
-  chart.MovePenTo(0, 0);
-  for (int i = 1; i <= points; ++i) {
-    const double x = 6.0 * i / points;
-    chart.LineToPoint(x, x * std::exp(-x));
-  }
   chart.ShowItems();
 }
 

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "../../tests/chart/render_test_chart.h"
+#include "tests/support/viewer_chart.h"
 
 #ifdef ZARN_BENCH_QCUSTOMPLOT
 #include <qcustomplot.h>

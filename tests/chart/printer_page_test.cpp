@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "render_test_chart.h"
 #include "surface/zarn_printer.h"
+#include "tests/support/viewer_chart.h"
 
 namespace zarn {
 namespace {

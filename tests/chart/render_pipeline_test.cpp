@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "render_test_chart.h"
+#include "tests/support/viewer_chart.h"
 
 namespace zarn {
 namespace {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "render_test_chart.h"
+#include "tests/support/viewer_chart.h"
 
 namespace zarn {
 namespace {

@@ -12,12 +12,12 @@ inline double F44(double x) {
   return 6 * x / (d * d);
 }
 
-// The viewer's curve: a start point and 500 density points over 0 .. 6.
-inline void AddViewerCurve(TCustomVorel& chart) {
+// The viewer's curve: a start point and (by default 500) density points over 0 .. 6.
+inline void AddViewerCurve(TCustomVorel& chart, int points = 500) {
   chart.ClearItems();
   chart.MovePenTo(0, 0);
-  for (int i = 1; i <= 500; ++i) {
-    const double x = 6.0 * i / 500;
+  for (int i = 1; i <= points; ++i) {
+    const double x = 6.0 * i / points;
     chart.LineToPoint(x, F44(x));
   }
 }

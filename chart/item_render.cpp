@@ -421,7 +421,7 @@ bool TItemPainter::DuplicateMark(TPoint p, int type) {
 
 void TItemPainter::PrinterMarkFont() {
   if (!Printer().IsPrinterCanvas(c_) || it_.ParamB <= 51) return;
-  c_.Font().SetPixelsPerInch(GetDeviceCaps(c_.Handle(), LOGPIXELSY));
+  SizeFontsForDevice(c_);
   c_.Font().SetSize(it_.ParamAInt(0));
 }
 

@@ -217,8 +217,7 @@ void TItemPainter::Text(int index, bool isAnnotation, const TVoItemTexts& texts)
   const TFont& font = t_.Chart.TextFont();
   c_.Font().SetStyle(font.Style());
   c_.Font().SetName(font.Name());
-  if (Printer().IsPrinterCanvas(c_))
-    c_.Font().SetPixelsPerInch(GetDeviceCaps(c_.Handle(), LOGPIXELSY));
+  SizeFontsForDevice(c_);
   c_.Font().SetSize(it_.ParamAInt(0));
   const bool opaque = (it_.ParamAInt(1) & 0xFF) != 0;
   BrushColor(fc_);

@@ -49,8 +49,7 @@ void DrawLabel(const TCustomVorel& v, TCanvas& c, const TTextLabel& l, int ox, i
                std::vector<std::string_view>& lines) {
   const TPoint at = Anchor(v, l, ox, oy);
   c.SetFont(l.Font());
-  if (Printer().IsPrinterCanvas(c))
-    c.Font().SetPixelsPerInch(GetDeviceCaps(c.Handle(), LOGPIXELSY));
+  SizeFontsForDevice(c);
   c.Pen().SetColor(l.ColorBorder());
   c.Pen().SetStyle(psSolid);
   c.Brush().SetColor(l.ColorBkg());

@@ -40,4 +40,11 @@ class TPrinter {
 
 TPrinter& Printer();
 
+// A font on the printer page is sized at the page's resolution, elsewhere at
+// the screen's.
+inline void SizeFontsForDevice(TCanvas& canvas) {
+  if (Printer().IsPrinterCanvas(canvas))
+    canvas.Font().SetPixelsPerInch(GetDeviceCaps(canvas.Handle(), LOGPIXELSY));
+}
+
 }  // namespace zarn

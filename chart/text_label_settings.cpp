@@ -1,4 +1,4 @@
-#include "chart/zarn_textlabel.h"
+#include "chart/zarn_vorel_textlabel.h"
 
 namespace zarn {
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <string_view>
 
-#include "chart/zarn_textlabel.h"
 #include "chart/zarn_vorel_items.h"
 #include "chart/zarn_vorel_settings.h"
+#include "chart/zarn_vorel_textlabel.h"
 #include "platform/control.h"
 #include "platform/properties.h"
 #include "scale/zarn_scale.h"

@@ -5,7 +5,7 @@
 #include <numbers>
 
 #include "base/zarn_numeric.h"
-#include "chart/item_render.h"
+#include "chart/picture/item_render.h"
 #include "surface/zarn_printer.h"
 
 namespace zarn::vorel_detail {

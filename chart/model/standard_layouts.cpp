@@ -1,6 +1,6 @@
 // The seven standard layouts: margins, chart caption and the axes of layers 1 .. 4.
 
-#include "chart/paint_hold.h"
+#include "chart/model/paint_hold.h"
 #include "chart/zarn_vorel.h"
 
 namespace zarn {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "chart/model_internal.h"
+#include "chart/model/model_internal.h"
 #include "chart/zarn_vorel.h"
 
 namespace zarn {

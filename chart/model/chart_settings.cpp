@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "chart/render_state.h"
+#include "chart/picture/render_state.h"
 #include "chart/zarn_vorel.h"
 
 namespace zarn {

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <limits>
 
-#include "chart/mouse_state.h"
-#include "chart/paint_hold.h"
-#include "chart/render_state.h"
+#include "chart/mouse/mouse_state.h"
+#include "chart/model/paint_hold.h"
+#include "chart/picture/render_state.h"
 #include "chart/zarn_vorel.h"
 #include "platform/application.h"
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "chart/render_state.h"
+#include "chart/picture/render_state.h"
 #include "chart/zarn_vorel.h"
 #include "surface/zarn_canvas.h"
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "chart/paint_hold.h"
-#include "chart/render_state.h"
+#include "chart/model/paint_hold.h"
+#include "chart/picture/render_state.h"
 #include "chart/zarn_vorel.h"
 
 namespace zarn {

@@ -4,10 +4,10 @@
 #include <new>
 #include <string>
 
-#include "chart/model_internal.h"
-#include "chart/mouse_state.h"
-#include "chart/paint_hold.h"
-#include "chart/render_state.h"
+#include "chart/model/model_internal.h"
+#include "chart/mouse/mouse_state.h"
+#include "chart/model/paint_hold.h"
+#include "chart/picture/render_state.h"
 #include "chart/zarn_vorel.h"
 #include "platform/application.h"
 #include "platform/layout_json.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "chart/render_state.h"
+#include "chart/picture/render_state.h"
 #include "chart/zarn_vorel.h"
 
 namespace zarn {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "chart/render_state.h"
+#include "chart/picture/render_state.h"
 #include "chart/zarn_vorel.h"
 
 namespace zarn {

@@ -2,7 +2,7 @@
 // The one way the chart holds painting through a change of several steps:
 // ranges, margins, layouts, copies and mouse drags.
 
-#include "chart/render_state.h"
+#include "chart/picture/render_state.h"
 #include "chart/zarn_vorel.h"
 
 namespace zarn::vorel_detail {

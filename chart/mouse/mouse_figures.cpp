@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "chart/mouse_state.h"
-#include "chart/render_state.h"
+#include "chart/mouse/mouse_state.h"
+#include "chart/picture/render_state.h"
 #include "chart/zarn_vorel.h"
 
 namespace zarn::vorel_detail {

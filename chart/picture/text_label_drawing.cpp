@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "chart/render_state.h"
+#include "chart/picture/render_state.h"
 #include "chart/zarn_vorel.h"
 #include "surface/zarn_printer.h"
 

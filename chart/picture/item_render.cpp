@@ -1,7 +1,7 @@
 // Item rendering: coordinates, the attribute cache, the poly-line buffer,
 // lines and marks. Filled shapes and texts are in item_shapes.cpp.
 
-#include "chart/item_render.h"
+#include "chart/picture/item_render.h"
 
 #include <algorithm>
 

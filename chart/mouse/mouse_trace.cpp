@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "chart/mouse_state.h"
-#include "chart/render_state.h"
+#include "chart/mouse/mouse_state.h"
+#include "chart/picture/render_state.h"
 #include "chart/zarn_vorel.h"
 
 namespace zarn {

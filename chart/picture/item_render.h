@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "chart/render_state.h"
+#include "chart/picture/render_state.h"
 
 namespace zarn::vorel_detail {
 

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 namespace zarn {
 namespace {
@@ -109,11 +112,53 @@ double FDensity(int df1, int df2, double x) {
   return static_cast<double>(std::exp(logDensity));
 }
 
+namespace {
+
+// The beta argument of x: P(F > x) = I_z(df2 / 2, df1 / 2).
+double UpperBetaArgument(int df1, int df2, double x) {
+  const Ext n1 = df1, n2 = df2;
+  return static_cast<double>(n2 / (n1 * x + n2));
+}
+
+// P(F > x) for x > 0, from the beta function itself rather than 1 minus the
+// lower tail, so that small tails keep their digits.
+double UpperTail(int df1, int df2, double x) {
+  return IncompleteBeta(UpperBetaArgument(df1, df2, x), df2 / 2.0, df1 / 2.0);
+}
+
+std::uint64_t Bits(double v) {
+  return std::bit_cast<std::uint64_t>(v);
+}
+
+double FromBits(std::uint64_t bits) {
+  return std::bit_cast<double>(bits);
+}
+
+}  // namespace
+
 double FLowerTail(int df1, int df2, double x) {
   if (df1 < 1 || df2 < 1 || !(x > 0.0)) return 0.0;
-  const Ext n1 = df1, n2 = df2;
-  const double z = static_cast<double>(n2 / (n1 * x + n2));
-  return static_cast<double>(1.0L - IncompleteBeta(z, df2 / 2.0, df1 / 2.0));
+  return static_cast<double>(1.0L - UpperTail(df1, df2, x));
+}
+
+double FCriticalValue(int df1, int df2, double alpha) {
+  if (df1 < 1 || df2 < 1 || !(alpha > 0.0 && alpha < 1.0)) return std::nan("");
+  // The tail falls as x grows, and positive doubles order as their bit
+  // patterns: halving the span of patterns finds the crossing in 64 steps,
+  // from tails near 1 at the smallest x to the far tails of F(1, 1).
+  std::uint64_t low = 0, high = Bits(std::numeric_limits<double>::max());
+  if (UpperTail(df1, df2, FromBits(high)) >= alpha) return HUGE_VAL;
+  while (high - low > 1) {
+    const std::uint64_t mid = low + (high - low) / 2;
+    if (UpperTail(df1, df2, FromBits(mid)) > alpha)
+      low = mid;
+    else
+      high = mid;
+  }
+  // Of the two neighbours, the one whose tail lies nearer alpha.
+  const double below = FromBits(low), above = FromBits(high);
+  const double tailBelow = low == 0 ? 1.0 : UpperTail(df1, df2, below);
+  return tailBelow - alpha < alpha - UpperTail(df1, df2, above) ? below : above;
 }
 
 }  // namespace zarn

@@ -32,4 +32,10 @@ double FDensity(int df1, int df2, double x);
 // NaN x, 1 for x = +infinity. Degrees of freedom below 1 give 0.
 double FLowerTail(int df1, int df2, double x);
 
+// The critical value of F(df1, df2) for the level alpha: the x whose upper
+// tail P(F > x) is alpha, to the nearest double the tail tells apart. NaN for
+// alpha outside (0, 1), NaN alpha or degrees of freedom below 1; +infinity
+// where even the largest double leaves a tail above alpha.
+double FCriticalValue(int df1, int df2, double alpha);
+
 }  // namespace zarn

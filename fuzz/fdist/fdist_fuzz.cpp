@@ -1,5 +1,6 @@
 // Any degrees of freedom and any x, NaN and infinities included: the F
-// functions must return, and give a probability and a non-negative density.
+// functions must return, and give a probability, a non-negative density and
+// a non-negative critical value.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -23,6 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!(p >= 0.0 && p <= 1.0)) std::abort();
   const double f = zarn::FDensity(df1, df2, x);
   if (!(f >= 0.0)) std::abort();
+  // x read as a level: a critical value is NaN, +infinity or a point where
+  // the tail has fallen to the level.
+  const double c = zarn::FCriticalValue(df1, df2, x);
+  if (df1 >= 1 && df2 >= 1 && x > 0.0 && x < 1.0 && !(c >= 0.0)) std::abort();
   // Shapes that no degrees of freedom produce may overflow ln Γ; they only have to return.
   volatile double sink = zarn::IncompleteBeta(x, a, b) + zarn::LogGamma(a);
   (void)sink;

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "chart/model/model_internal.h"
-#include "chart/mouse/mouse_state.h"
 #include "chart/model/paint_hold.h"
+#include "chart/mouse/mouse_state.h"
 #include "chart/picture/render_state.h"
 #include "chart/zarn_vorel.h"
 #include "platform/application.h"

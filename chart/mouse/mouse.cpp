@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <limits>
 
-#include "chart/mouse/mouse_state.h"
 #include "chart/model/paint_hold.h"
+#include "chart/mouse/mouse_state.h"
 #include "chart/picture/render_state.h"
 #include "chart/zarn_vorel.h"
 #include "platform/application.h"

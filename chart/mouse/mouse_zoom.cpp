@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "chart/mouse/mouse_state.h"
 #include "chart/model/paint_hold.h"
+#include "chart/mouse/mouse_state.h"
 #include "chart/zarn_vorel.h"
 
 namespace zarn::vorel_detail {

@@ -32,6 +32,15 @@ double Quantile(std::string_view option, std::string_view text) {
   return x;
 }
 
+// A level of significance: strictly between 0 and 1.
+double Level(std::string_view option, std::string_view text) {
+  const double alpha = Number<double>(option, text);
+  if (!(alpha > 0.0 && alpha < 1.0))  // NaN fails too
+    throw EOptionError(std::string(option) + ": " + std::string(text) +
+                       " is not between 0 and 1 (both left out)");
+  return alpha;
+}
+
 }  // namespace
 
 TOptions ParseOptions(const std::vector<std::string_view>& args) {
@@ -50,7 +59,7 @@ TOptions ParseOptions(const std::vector<std::string_view>& args) {
       continue;
     }
     const bool takesValue = option == "--df1" || option == "--df2" || option == "--x" ||
-                            option == "--layout" || option == "--snapshot";
+                            option == "--alpha" || option == "--layout" || option == "--snapshot";
     if (!takesValue) throw EOptionError("unknown option \"" + std::string(args[i]) + "\"");
     if (!inlineValue) {
       if (i + 1 >= args.size()) throw EOptionError(std::string(option) + " needs a value");
@@ -62,6 +71,8 @@ TOptions ParseOptions(const std::vector<std::string_view>& args) {
       options.Df2 = DegreesOfFreedom(option, value);
     } else if (option == "--x") {
       options.X = Quantile(option, value);
+    } else if (option == "--alpha") {
+      options.Alpha = Level(option, value);
     } else if (value.empty()) {
       throw EOptionError(std::string(option) + " needs a file name");
     } else if (option == "--layout") {
@@ -70,6 +81,8 @@ TOptions ParseOptions(const std::vector<std::string_view>& args) {
       options.SnapshotFile = value;
     }
   }
+  if (options.X && options.Alpha)
+    throw EOptionError("--alpha and --x both place the crosshair: give one of them");
   return options;
 }
 
@@ -82,6 +95,8 @@ std::string Usage(std::string_view program) {
          "  --df1 N            start with df1 = N (1 ... 100)\n"
          "  --df2 N            start with df2 = N (1 ... 100)\n"
          "  --x VALUE          start with the crosshair at VALUE (0 ... 6)\n"
+         "  --alpha A          start with the crosshair at the critical value for the\n"
+         "                     level A (0 < A < 1), widening the x axis if it lies beyond\n"
          "  --layout FILE      build the window from another layout (JSON)\n"
          "  --snapshot FILE    render the window to a PNG file and exit; needs no display\n"
          "  --help             show this text\n"

@@ -13,8 +13,9 @@ struct TOptions {
   std::optional<int> Df1;
   std::optional<int> Df2;
   std::optional<double> X;
-  std::string LayoutFile;    // empty: the layout stored with the program
-  std::string SnapshotFile;  // empty: open the window
+  std::optional<double> Alpha;  // start at the critical value for this level
+  std::string LayoutFile;       // empty: the layout stored with the program
+  std::string SnapshotFile;     // empty: open the window
   bool Help = false;
 };
 

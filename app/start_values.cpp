@@ -20,6 +20,7 @@ void ApplyStartValues(TFrmKolvo& form, const TOptions& options) {
   if (options.Df1) MoveBar(*form.SBDf1, "--df1", *options.Df1);
   if (options.Df2) MoveBar(*form.SBDF2, "--df2", *options.Df2);
   if (options.X) form.Vorel1->MoveCrossHair(1, *options.X, form.Vorel1->CrossHair1().PosY());
+  if (options.Alpha) form.ShowCriticalValue(*options.Alpha);
 }
 
 }  // namespace zarn::kolvo

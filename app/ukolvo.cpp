@@ -1,5 +1,6 @@
 #include "app/ukolvo.h"
 
+#include <cmath>
 #include <string>
 
 #include "app/clipboard.h"
@@ -78,6 +79,29 @@ void TFrmKolvo::RedrawCurve(std::int32_t df1, std::int32_t df2) {
 void TFrmKolvo::ShowTail() {
   const double x = Vorel1->CrossHair1().PosX();
   NLabCrosshair->SetValue(1 - FLowerTail(SBDf1->Position(), SBDF2->Position(), x));
+}
+
+namespace {
+
+// The first of 1, 2, 5, 10, 20, 50, ... times the power of ten below x that lies beyond x.
+double NextRoundValue(double x) {
+  const double power = std::pow(10.0, std::floor(std::log10(x)));
+  for (const double m : {1.0, 2.0, 5.0, 10.0})
+    if (m * power > x) return m * power;
+  return 20 * power;
+}
+
+}  // namespace
+
+void TFrmKolvo::ShowCriticalValue(double alpha) {
+  const double x = FCriticalValue(SBDf1->Position(), SBDF2->Position(), alpha);
+  if (!std::isfinite(x)) return;
+  TScalePropsHoriz& axis = Vorel1->Scale1X();
+  if (x >= axis.RangeHigh()) {
+    axis.SetRangeHigh(NextRoundValue(x));
+    RedrawCurve(SBDf1->Position(), SBDF2->Position());
+  }
+  Vorel1->MoveCrossHair(1, x, Vorel1->CrossHair1().PosY());
 }
 
 void TFrmKolvo::SetCrossHairReadOuts() {

@@ -42,6 +42,11 @@ class TFrmKolvo : public TForm {
 
   static constexpr int kCurveSegments = 500;
 
+  // Moves the crosshair to the critical value of the level alpha at the
+  // degrees of freedom shown; an x axis that ends before it is widened to the
+  // next round value (1, 2 or 5 times a power of ten) beyond it.
+  void ShowCriticalValue(double alpha);
+
  protected:
   // Finds the component fields; a layout without one of them is refused.
   void Loaded() override;

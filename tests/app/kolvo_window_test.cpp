@@ -179,6 +179,26 @@ TEST_F(KolvoWindow, StartValuesGoThroughTheControls) {
   EXPECT_EQ(form_->SBDf1->Position(), 10);
 }
 
+TEST_F(KolvoWindow, ACriticalValueBeyondTheAxisWidensIt) {
+  kolvo::TOptions options;
+  options.Df1 = 1;
+  options.Df2 = 1;
+  options.Alpha = 0.05;
+  kolvo::ApplyStartValues(*form_, options);
+  Show();
+  // F(1, 1) at 0.05 is 161.45: the axis ends at the next round value, 200.
+  EXPECT_EQ(form_->Vorel1->Scale1X().RangeHigh(), 200.0);
+  EXPECT_NEAR(form_->Vorel1->CrossHair1().PosX(), 161.4476, 1e-4);
+  EXPECT_NEAR(form_->NLabQuantile->Value(), 161.4476, 1e-4);
+  EXPECT_NEAR(form_->NLabCrosshair->Value(), 0.05, 5e-5);  // shows 0.0500
+  // Within the axis it stays as it is.
+  form_->SBDf1->SetPosition(10);
+  form_->SBDF2->SetPosition(20);
+  form_->ShowCriticalValue(0.10);
+  EXPECT_EQ(form_->Vorel1->Scale1X().RangeHigh(), 200.0);
+  EXPECT_NEAR(form_->NLabCrosshair->Value(), 0.10, 5e-5);
+}
+
 TEST_F(KolvoWindow, ResizingGrowsOnlyTheChart) {
   Show();
   WidgetOf(*form_)->resize(700, 500);

@@ -18,6 +18,7 @@ TEST(KolvoOptions, ValuesInBothSpellings) {
   EXPECT_EQ(ParseOptions({"--x", "0"}).X, 0.0);
   EXPECT_EQ(ParseOptions({"--x=6"}).X, 6.0);
   EXPECT_TRUE(ParseOptions({"--help"}).Help);
+  EXPECT_EQ(ParseOptions({"--alpha=0.05", "--df1", "3"}).Alpha, 0.05);
   const TOptions none = ParseOptions({});
   EXPECT_FALSE(none.Df1 || none.Df2 || none.X);
 }
@@ -35,6 +36,11 @@ TEST(KolvoOptions, RefusesWhatTheControlsCouldNotShow) {
                                                   {"--x", "nan"},
                                                   {"--x", "inf"},
                                                   {"--x", "1,5"},
+                                                  {"--alpha", "0"},
+                                                  {"--alpha", "1"},
+                                                  {"--alpha", "nan"},
+                                                  {"--alpha", "5%"},
+                                                  {"--alpha", "0.05", "--x", "1"},
                                                   {"--df1"},
                                                   {"--layout"},
                                                   {"--layout="},

@@ -1,5 +1,6 @@
 #include "app/ukolvo.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -139,7 +140,34 @@ void TFrmKolvo::Vorel1CrossHairMove(TObject* /*Sender*/, TCrossHair* /*WhichCros
 }
 
 void TFrmKolvo::Vorel1KeyDown(TObject* /*Sender*/, TWord& Key, TShiftState Shift) {
-  if (Key == 'C' && Shift.Contains(ssCtrl)) CopyPictureToClipboard(*Vorel1);
+  if (Key == 'C' && Shift.Contains(ssCtrl))
+    CopyPictureToClipboard(*Vorel1);
+  else
+    KeyMoveCrossHair(Key, Shift);
+}
+
+void TFrmKolvo::KeyMoveCrossHair(TWord key, TShiftState shift) {
+  const TScalePropsHoriz& axis = Vorel1->Scale1X();
+  const double low = std::min(axis.RangeLow(), axis.RangeHigh());
+  const double high = std::max(axis.RangeLow(), axis.RangeHigh());
+  const TCrossHair& h = Vorel1->CrossHair1();
+  double x = 0;
+  if (key == VK_HOME) {
+    x = low;
+  } else if (key == VK_END) {
+    x = high;
+  } else if (key == VK_LEFT || key == VK_RIGHT) {
+    int px = 0, py = 0;
+    Vorel1->WorldToPixel(h.Layer(), h.PosX(), h.PosY(), px, py);
+    const int step = (shift.Contains(ssShift) ? 10 : 1) * (key == VK_LEFT ? -1 : 1);
+    double y = 0;
+    Vorel1->PixelToWorld(h.Layer(), px + step, py, x, y);
+    if (!std::isfinite(x)) return;
+    x = std::clamp(x, low, high);
+  } else {
+    return;
+  }
+  Vorel1->MoveCrossHair(1, x, h.PosY());
 }
 
 void RegisterKolvoClasses() {

@@ -53,6 +53,9 @@ class TFrmKolvo : public TForm {
 
  private:
   void RedrawCurve(std::int32_t df1, std::int32_t df2);
+  // Left and Right move the crosshair a pixel (ten with Shift), Home and End
+  // to the ends of the axis, as a drag there would.
+  void KeyMoveCrossHair(TWord key, TShiftState shift);
   void ShowTail();
   void SetCrossHairReadOuts();
 };

@@ -233,6 +233,32 @@ TEST_F(KolvoWindow, CtrlCCopiesTheChartPicture) {
   EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32), Picture(*form_->Vorel1));
 }
 
+TEST_F(KolvoWindow, KeysMoveTheCrossHairAsADragWould) {
+  Show();
+  QWidget* chart = WidgetOf(*form_->Vorel1);
+  chart->setFocus();
+  const auto columnOfCrossHair = [this] {
+    int px = 0, py = 0;
+    form_->Vorel1->WorldToPixel(1, form_->Vorel1->CrossHair1().PosX(), 0, px, py);
+    return px;
+  };
+  const int start = columnOfCrossHair();
+  QTest::keyClick(chart, Qt::Key_Right);
+  EXPECT_EQ(columnOfCrossHair(), start + 1);
+  QTest::keyClick(chart, Qt::Key_Left, Qt::ShiftModifier);
+  EXPECT_EQ(columnOfCrossHair(), start - 9);
+  const double x = form_->Vorel1->CrossHair1().PosX();
+  EXPECT_EQ(form_->NLabQuantile->Value(), x);  // the read-outs follow
+  EXPECT_EQ(form_->NLabCrosshair->Value(), 1 - FLowerTail(4, 4, x));
+  EXPECT_GT(DarkInColumn(Picture(*form_->Vorel1), ColumnOf(x), kTop + 1, 200), 0);
+  QTest::keyClick(chart, Qt::Key_End);
+  EXPECT_EQ(form_->Vorel1->CrossHair1().PosX(), 6.0);
+  QTest::keyClick(chart, Qt::Key_Right);  // no further than the axis
+  EXPECT_EQ(form_->Vorel1->CrossHair1().PosX(), 6.0);
+  QTest::keyClick(chart, Qt::Key_Home);
+  EXPECT_EQ(form_->NLabCrosshair->Value(), 1.0);
+}
+
 // Runs the loop until something ends it; a guard ends a loop that nothing ended.
 int RunWith(std::function<void()> action) {
   QTimer::singleShot(0, std::move(action));

@@ -48,8 +48,7 @@ void StoreLayerRange(TCustomVorel& chart, int layer, double xLow, double yLow, d
   StoreAxisRange(chart.ScaleY(layer), yLow, yHigh);
   chart.SyncScale(chart.AxisX(layer), chart.ScaleX(layer));
   chart.SyncScale(chart.AxisY(layer), chart.ScaleY(layer));
-  vorel_detail::FrameChanged(chart);
-  vorel_detail::PlotChanged(chart);
+  vorel_detail::PictureChanged(chart);
 }
 
 }  // namespace

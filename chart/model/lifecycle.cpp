@@ -449,8 +449,7 @@ void TCustomVorel::SetBackGroundImg(const TBakGndImg& value) {
 }
 
 void TCustomVorel::RedrawIfAuto() {
-  vorel_detail::FrameChanged(*this);
-  vorel_detail::PlotChanged(*this);
+  vorel_detail::PictureChanged(*this);
   if (autoRedraw_ || IsDesigning()) Paint();
 }
 

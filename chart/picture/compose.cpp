@@ -58,9 +58,14 @@ void Show(TCustomVorel& v, const TRect& r) {
 }
 
 // Draws the crosshairs on the surface and remembers where they lie.
-void DrawCrossHairsOn(TCustomVorel& v, TBitmap& surface, TComposition& k) {
+// The crosshairs over whatever the surface shows, in copy mode as on an image.
+void DrawCrossHairsOver(TCustomVorel& v, TBitmap& surface) {
   surface.Canvas().Pen().SetMode(pmCopy);
   v.DrawCrossHairs(surface, 0, 0);
+}
+
+void DrawCrossHairsOn(TCustomVorel& v, TBitmap& surface, TComposition& k) {
+  DrawCrossHairsOver(v, surface);
   k.StripCount = CrossHairStrips(v, k.Strips);
   k.Shown = true;
 }
@@ -109,7 +114,7 @@ void ComposeWhole(TCustomVorel& v) {
   if (Surface(v) != nullptr)
     DrawCrossHairsOn(v, surface, k);
   else
-    v.DrawCrossHairs(surface, 0, 0);
+    DrawCrossHairsOver(v, surface);
   if (v.Peer()) v.Peer()->SurfaceChanged();
 }
 
@@ -129,8 +134,7 @@ void ComposePlotArea(TCustomVorel& v) {
   k.Shown = false;
   TBitmap& whole = v.Surface();
   CopyArea(whole, v.PlotImage(), plot, plot.Left, plot.Top);
-  whole.Canvas().Pen().SetMode(pmCopy);
-  v.DrawCrossHairs(whole, 0, 0);
+  DrawCrossHairsOver(v, whole);
   if (v.Peer()) v.Peer()->SurfaceChanged();
 }
 

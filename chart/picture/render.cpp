@@ -231,8 +231,7 @@ void TCustomVorel::Paint() {
     }
     vorel_detail::ComposeWhole(*this);
   } catch (...) {
-    vorel_detail::FrameChanged(*this);
-    vorel_detail::PlotChanged(*this);
+    vorel_detail::PictureChanged(*this);
   }
 }
 

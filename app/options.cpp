@@ -32,10 +32,9 @@ double Quantile(std::string_view option, std::string_view text) {
   return x;
 }
 
-// A level of significance: strictly between 0 and 1.
 double Level(std::string_view option, std::string_view text) {
   const double alpha = Number<double>(option, text);
-  if (!(alpha > 0.0 && alpha < 1.0))  // NaN fails too
+  if (!IsLevel(alpha))
     throw EOptionError(std::string(option) + ": " + std::string(text) +
                        " is not between 0 and 1 (both left out)");
   return alpha;

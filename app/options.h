@@ -30,6 +30,11 @@ inline constexpr int kMaxDf = 100;
 inline constexpr double kMinX = 0.0;
 inline constexpr double kMaxX = 6.0;
 
+// A level of significance: strictly between 0 and 1 (NaN is none).
+inline bool IsLevel(double alpha) {
+  return alpha > 0.0 && alpha < 1.0;
+}
+
 // The arguments after the program name. Numbers are read without regard to
 // the locale; values out of range are errors rather than silently clamped.
 TOptions ParseOptions(const std::vector<std::string_view>& args);

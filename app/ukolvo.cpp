@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "app/clipboard.h"
+#include "app/picture_export.h"
 #include "stats/zarn_fdist.h"
 
 namespace zarn {
@@ -63,6 +63,9 @@ void TFrmKolvo::Loaded() {
     Vorel1->OnKeyDown = [this](TObject* sender, TWord& key, TShiftState shift) {
       Vorel1KeyDown(sender, key, shift);
     };
+  designedLow_ = Vorel1->Scale1X().RangeLow();
+  designedHigh_ = Vorel1->Scale1X().RangeHigh();
+  if (!Vorel1->PopupMenu()) Vorel1->SetPopupMenu(&BuildChartMenu());
 }
 
 void TFrmKolvo::RedrawCurve(std::int32_t df1, std::int32_t df2) {
@@ -94,15 +97,16 @@ double NextRoundValue(double x) {
 
 }  // namespace
 
-void TFrmKolvo::ShowCriticalValue(double alpha) {
+bool TFrmKolvo::ShowCriticalValue(double alpha) {
   const double x = FCriticalValue(SBDf1->Position(), SBDF2->Position(), alpha);
-  if (!std::isfinite(x)) return;
+  if (!std::isfinite(x)) return false;
   TScalePropsHoriz& axis = Vorel1->Scale1X();
   if (x >= axis.RangeHigh()) {
     axis.SetRangeHigh(NextRoundValue(x));
     RedrawCurve(SBDf1->Position(), SBDF2->Position());
   }
   Vorel1->MoveCrossHair(1, x, Vorel1->CrossHair1().PosY());
+  return true;
 }
 
 void TFrmKolvo::SetCrossHairReadOuts() {
@@ -142,6 +146,8 @@ void TFrmKolvo::Vorel1CrossHairMove(TObject* /*Sender*/, TCrossHair* /*WhichCros
 void TFrmKolvo::Vorel1KeyDown(TObject* /*Sender*/, TWord& Key, TShiftState Shift) {
   if (Key == 'C' && Shift.Contains(ssCtrl))
     CopyPictureToClipboard(*Vorel1);
+  else if (Key == VK_TAB)
+    Vorel1->SelectNextControl(!Shift.Contains(ssShift));
   else
     KeyMoveCrossHair(Key, Shift);
 }

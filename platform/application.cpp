@@ -41,6 +41,33 @@ int THeadlessServices::MessageBox(const std::string& text, const std::string& ca
   return MessageBoxResult;
 }
 
+namespace {
+bool NextAnswer(std::deque<std::string>& answers, std::string& into) {
+  if (answers.empty()) return false;
+  into = std::move(answers.front());
+  answers.pop_front();
+  return true;
+}
+}  // namespace
+
+bool THeadlessServices::InputQuery(const std::string& caption, const std::string& /*prompt*/,
+                                   std::string& value) {
+  Dialogs.push_back(caption);
+  return NextAnswer(InputAnswers, value);
+}
+
+bool THeadlessServices::SaveDialog(TSaveDialog& dialog) {
+  Dialogs.push_back(dialog.Title());
+  std::string name;
+  if (!NextAnswer(SaveAnswers, name)) return false;
+  dialog.SetFileName(name);
+  return true;
+}
+
+void THeadlessServices::PopupMenu(TPopupMenu& menu, TControl& control, TPoint pos) {
+  Popups.push_back({menu.Name(), control.Name(), pos});
+}
+
 void THeadlessServices::RealizeForm(TForm& form) {
   form.CreateHandle();
 }

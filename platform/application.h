@@ -14,6 +14,8 @@
 
 #include "platform/component.h"
 #include "platform/controls_std.h"
+#include "platform/dialogs.h"
+#include "platform/menu.h"
 
 namespace zarn {
 
@@ -53,6 +55,16 @@ class TApplicationServices {
   virtual void ApplySystemColors() {}
   // A modal message box; returns the button pressed (IDOK, ...).
   virtual int MessageBox(const std::string& text, const std::string& caption, int flags) = 0;
+  // The common dialogs (see dialogs.h); false when cancelled or not shown.
+  virtual bool InputQuery(const std::string& /*caption*/, const std::string& /*prompt*/,
+                          std::string& /*value*/) {
+    return false;
+  }
+  // Fills in the chosen name and filter index.
+  virtual bool SaveDialog(TSaveDialog& /*dialog*/) { return false; }
+  // Shows the menu at a point of the control (client coordinates) without
+  // waiting; the chosen item is clicked from the loop.
+  virtual void PopupMenu(TPopupMenu& /*menu*/, TControl& /*control*/, TPoint /*pos*/) {}
   virtual void ScreenCursorChanged(TCursor /*cursor*/) {}
   virtual void CursorRegistered(int /*index*/, HCURSOR /*cursor*/) {}
   // Creates the form's windows: peers for its windowed controls, then
@@ -78,6 +90,18 @@ class THeadlessServices : public TApplicationServices {
     int Flags = 0;
   };
   std::vector<TMessageRecord> Messages;
+  // The dialogs asked for (their captions or titles) and the answers given
+  // in turn; no answer left is a cancel.
+  std::vector<std::string> Dialogs;
+  std::deque<std::string> InputAnswers;
+  std::deque<std::string> SaveAnswers;
+  // The menus shown: the menu's name, the control's name and the point.
+  struct TPopupRecord {
+    std::string Menu;
+    std::string Control;
+    TPoint Pos;
+  };
+  std::vector<TPopupRecord> Popups;
   std::vector<TCursor> ScreenCursors;
   std::vector<std::pair<int, HCURSOR>> RegisteredCursors;
   std::vector<std::string> ShownForms;
@@ -89,6 +113,10 @@ class THeadlessServices : public TApplicationServices {
 
   void ApplySystemColors() override;
   int MessageBox(const std::string& text, const std::string& caption, int flags) override;
+  bool InputQuery(const std::string& caption, const std::string& prompt,
+                  std::string& value) override;
+  bool SaveDialog(TSaveDialog& dialog) override;
+  void PopupMenu(TPopupMenu& menu, TControl& control, TPoint pos) override;
   void ScreenCursorChanged(TCursor cursor) override { ScreenCursors.push_back(cursor); }
   void CursorRegistered(int index, HCURSOR cursor) override {
     RegisteredCursors.emplace_back(index, cursor);

@@ -255,6 +255,16 @@ bool TControl::DispatchMouseWheel(TShiftState Shift, int WheelDelta, TPoint Mous
   return handled;
 }
 
+bool TControl::DispatchContextPopup(TPoint MousePos) {
+  if (!enabled_) return false;
+  bool handled = false;
+  if (OnContextPopup) OnContextPopup(this, MousePos, handled);
+  if (handled) return true;
+  if (!popupMenu_ || !popupMenu_->AutoPopup()) return false;
+  popupMenu_->Popup(*this, MousePos);
+  return true;
+}
+
 void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   if (OnMouseDown) OnMouseDown(this, Button, Shift, X, Y);
 }
@@ -665,6 +675,16 @@ void TWinControl::DeliverMouseLeave() {
     old->DispatchMouseLeave();
   }
   DispatchMouseLeave();
+}
+
+bool TWinControl::DeliverContextPopup(int X, int Y) {
+  TControl* target = RouteTarget(X, Y);
+  if (target != this && target->DispatchContextPopup(Local(target, this, X, Y))) return true;
+  return DispatchContextPopup(Point(X, Y));
+}
+
+void TWinControl::SelectNextControl(bool forward) {
+  if (peer_) peer_->FocusNext(forward);
 }
 
 // ---- TCustomControl ----

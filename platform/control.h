@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/component.h"
+#include "platform/menu.h"
 #include "platform/types.h"
 #include "surface/zarn_bitmap.h"
 #include "surface/zarn_canvas.h"
@@ -19,19 +20,6 @@ namespace zarn {
 
 class TControl;
 class TWinControl;
-
-// A pop-up menu that controls refer to; it draws nothing.
-class TPopupMenu : public TComponent {
- public:
-  explicit TPopupMenu(TComponent* AOwner) : TComponent(AOwner) {}
-  std::string_view ClassName() const override { return "TPopupMenu"; }
-  bool AutoPopup() const { return autoPopup_; }
-  void SetAutoPopup(bool value) { autoPopup_ = value; }
-  TNotifyEvent OnPopup;
-
- private:
-  bool autoPopup_ = true;
-};
 
 // The backend's side of a windowed control. Headless controls have none; the
 // backend creates one per windowed control (TWinControl::SetPeer) and forwards
@@ -56,6 +44,8 @@ class TControlPeer {
   virtual void CursorChanged(TControl& /*control*/) {}
   // A child was inserted or removed, or the tab order changed.
   virtual void ChildrenChanged() {}
+  // The keyboard focus goes to the next (or previous) control in Tab order.
+  virtual void FocusNext(bool /*forward*/) {}
 };
 
 // Minimum and maximum size; 0 means no limit.
@@ -188,6 +178,9 @@ class TControl : public TComponent {
   // A turn of the mouse wheel over the control; true when it took it (the
   // backend passes the rest on to the parent).
   virtual bool DispatchMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
+  // The context gesture at a point: OnContextPopup may take it, else the
+  // PopupMenu shows when it pops up by itself. True when either did.
+  virtual bool DispatchContextPopup(TPoint MousePos);
 
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
@@ -331,6 +324,12 @@ class TWinControl : public TControl {
   void DeliverDblClick(TShiftState Shift, int X, int Y);
   void DeliverMouseEnter();
   void DeliverMouseLeave();
+  // The context gesture: the graphic child under the point, then this
+  // control; false when neither took it (the backend asks the parent).
+  bool DeliverContextPopup(int X, int Y);
+  // Moves the keyboard focus to the next (or previous) control of the window
+  // in Tab order, as Tab does where a control keeps no Tab for itself.
+  void SelectNextControl(bool forward);
 
   TKeyEvent OnKeyDown;
   TKeyEvent OnKeyUp;

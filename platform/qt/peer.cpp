@@ -67,6 +67,20 @@ void TQtPeer::ChildrenChanged() {
   ApplyTabOrder(*root);
 }
 
+void TQtPeer::FocusNext(bool forward) {
+  if (!widget_) return;
+  QWidget* window = widget_->window();
+  QWidget* w = widget_;
+  // Around the window's focus chain to the first widget Tab would stop at.
+  while ((w = forward ? w->nextInFocusChain() : w->previousInFocusChain()) != widget_) {
+    if (w->window() == window && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
+        w->isVisibleTo(window)) {
+      w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return;
+    }
+  }
+}
+
 namespace {
 // Qt adds positions and sizes in int, and its styles cache pictures of a
 // widget's size: positions stay within Qt's widget limit, sizes within what

@@ -73,6 +73,7 @@ class TQtPeer : public TControlPeer {
   void StateChanged() override;
   void CursorChanged(TControl& control) override;
   void ChildrenChanged() override;
+  void FocusNext(bool forward) override;
 
   // Geometry, visibility, enabled state, font and the specific state.
   void SyncAll();
@@ -118,6 +119,7 @@ class TSurfaceWidget : public QFrame, public TControlWidget {
   void enterEvent(QEnterEvent* e) override;
   void leaveEvent(QEvent* e) override;
   void wheelEvent(QWheelEvent* e) override;
+  void contextMenuEvent(QContextMenuEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void keyReleaseEvent(QKeyEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;

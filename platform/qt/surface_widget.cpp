@@ -1,4 +1,5 @@
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -194,6 +195,14 @@ void TSurfaceWidget::wheelEvent(QWheelEvent* e) {
   // A turn the control does not take goes on to the parent.
   if (delta != 0 && control_->DispatchMouseWheel(ShiftOf(e->modifiers(), e->buttons()), delta,
                                                  Point(p.x(), p.y())))
+    e->accept();
+  else
+    e->ignore();
+}
+
+void TSurfaceWidget::contextMenuEvent(QContextMenuEvent* e) {
+  // Not taken here: Qt offers it to the parent widget.
+  if (control_ && control_->DeliverContextPopup(e->pos().x(), e->pos().y()))
     e->accept();
   else
     e->ignore();

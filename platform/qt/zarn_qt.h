@@ -34,12 +34,16 @@ class TQtServices : public TApplicationServices {
   TQtServices();
   ~TQtServices() override;
 
-  // When set, message boxes are handed to this recorder instead of being
-  // shown (tests that must not block on a modal box).
+  // When set, message boxes and dialogs are handed to this recorder instead
+  // of being shown (tests that must not block on a modal window).
   THeadlessServices* MessageRecorder = nullptr;
 
   void ApplySystemColors() override;
   int MessageBox(const std::string& text, const std::string& caption, int flags) override;
+  bool InputQuery(const std::string& caption, const std::string& prompt,
+                  std::string& value) override;
+  bool SaveDialog(TSaveDialog& dialog) override;
+  void PopupMenu(TPopupMenu& menu, TControl& control, TPoint pos) override;
   void ScreenCursorChanged(TCursor cursor) override;
   void CursorRegistered(int index, HCURSOR cursor) override;
   void RealizeForm(TForm& form) override;

@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QImageReader>
+#include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/start_values.h"
 #include "stats/zarn_fdist.h"
@@ -210,15 +215,20 @@ TEST_F(KolvoWindow, ResizingGrowsOnlyTheChart) {
   EXPECT_EQ(Picture(*form_->Vorel1).size(), QSize(700, 435));
 }
 
-TEST_F(KolvoWindow, TabGoesFromExitToTheScrollBars) {
+TEST_F(KolvoWindow, TabGoesRoundExitTheScrollBarsAndTheChart) {
   Show();
   QWidget* exit = WidgetOf(*form_->BButExit);
   exit->setFocus();
   QApplication::processEvents();
   ASSERT_EQ(QApplication::focusWidget(), exit);
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), WidgetOf(*form_->SBDf1));
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QWidget* chart = WidgetOf(*form_->Vorel1);
+  for (QWidget* next : {WidgetOf(*form_->SBDf1), WidgetOf(*form_->SBDF2), chart, exit}) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), next);
+  }
+  // The chart takes Tab itself, yet lets it go on, both ways.
+  chart->setFocus();
+  QTest::keyClick(chart, Qt::Key_Backtab, Qt::ShiftModifier);
   EXPECT_EQ(QApplication::focusWidget(), WidgetOf(*form_->SBDF2));
 }
 
@@ -257,6 +267,102 @@ TEST_F(KolvoWindow, KeysMoveTheCrossHairAsADragWould) {
   EXPECT_EQ(form_->Vorel1->CrossHair1().PosX(), 6.0);
   QTest::keyClick(chart, Qt::Key_Home);
   EXPECT_EQ(form_->NLabCrosshair->Value(), 1.0);
+}
+
+// The chart's context menu as the platform shows it on a right click.
+QMenu* OpenChartMenu(TFrmKolvo& form) {
+  QContextMenuEvent gesture(QContextMenuEvent::Mouse, QPoint(200, 100));
+  QApplication::sendEvent(WidgetOf(*form.Vorel1), &gesture);
+  return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+TEST_F(KolvoWindow, TheChartMenuMovesTheCrossHairToEachLevelsCriticalValue) {
+  Show();
+  QMenu* menu = OpenChartMenu(*form_);
+  ASSERT_NE(menu, nullptr);
+  QStringList captions;
+  for (const QAction* action : menu->actions())
+    captions << (action->isSeparator() ? "-" : action->text());
+  EXPECT_EQ(captions,
+            (QStringList{"Critical value for \u03B1 = 0.10", "Critical value for \u03B1 = 0.05",
+                         "Critical value for \u03B1 = 0.025", "Critical value for \u03B1 = 0.01",
+                         "Critical value for \u03B1 = 0.001", "Other \u03B1\u2026", "-",
+                         "Copy picture", "Save picture as\u2026", "-", "Reset view"}));
+  const double levels[] = {0.10, 0.05, 0.025, 0.01, 0.001};
+  for (int i = 0; i < 5; ++i) {
+    menu->actions()[i]->trigger();
+    const double x = FCriticalValue(4, 4, levels[i]);
+    EXPECT_EQ(form_->Vorel1->CrossHair1().PosX(), x);
+    EXPECT_EQ(form_->NLabQuantile->Value(), x);
+    EXPECT_NEAR(form_->NLabCrosshair->Value(), levels[i], 5e-5) << "shows " << levels[i];
+    // The axis reaches beyond each of them: 0.001 at (4, 4) lies at 53.4.
+    EXPECT_GT(form_->Vorel1->Scale1X().RangeHigh(), x);
+  }
+  EXPECT_EQ(form_->Vorel1->Scale1X().RangeHigh(), 100.0);
+  EXPECT_GT(
+      DarkInColumn(Picture(*form_->Vorel1), ColumnOf(FCriticalValue(4, 4, 0.001)), kTop + 1, 200),
+      0);
+
+  QGuiApplication::clipboard()->clear();
+  menu->actions()[7]->trigger();
+  EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+            Picture(*form_->Vorel1));
+
+  menu->actions()[10]->trigger();  // back to 0 ... 6, the crosshair at its end
+  EXPECT_EQ(form_->Vorel1->Scale1X().RangeLow(), 0.0);
+  EXPECT_EQ(form_->Vorel1->Scale1X().RangeHigh(), 6.0);
+  EXPECT_EQ(form_->Vorel1->CrossHair1().PosX(), 6.0);
+  EXPECT_EQ(form_->NLabQuantile->Value(), 6.0);
+  EXPECT_EQ(form_->NLabCrosshair->Value(), 1 - FLowerTail(4, 4, 6.0));
+  menu->close();
+}
+
+class KolvoDialogs : public KolvoWindow {
+ protected:
+  void SetUp() override {
+    KolvoWindow::SetUp();
+    kolvotest::Backend().Services().MessageRecorder = &recorder;
+    Show();
+  }
+  void Choose(const char* caption) { form_->ChartMenu->Items().Find(caption)->Click(); }
+  THeadlessServices recorder;
+};
+
+TEST_F(KolvoDialogs, AnotherLevelAsPeopleTypeItAndWhatIsNoLevel) {
+  recorder.InputAnswers = {" 2,5 % ", "abc", "1.5", "0"};
+  Choose("Other \u03B1\u2026");
+  EXPECT_EQ(recorder.Dialogs, std::vector<std::string>{"Critical value"});
+  const double x = FCriticalValue(4, 4, 0.025);
+  EXPECT_EQ(form_->Vorel1->CrossHair1().PosX(), x);
+  for (const char* typed : {"abc", "1.5", "0"}) {
+    Choose("Other \u03B1\u2026");
+    ASSERT_FALSE(recorder.Messages.empty());
+    EXPECT_EQ(recorder.Messages.back().Text,
+              std::string("\"") + typed + "\" is not a level between 0 and 1.");
+    EXPECT_EQ(recorder.Messages.back().Flags, MB_OK | MB_ICONWARNING);
+  }
+  EXPECT_EQ(form_->Vorel1->CrossHair1().PosX(), x);  // unmoved by the mistakes
+  Choose("Other \u03B1\u2026");                      // cancelled: nothing at all
+  EXPECT_EQ(recorder.Messages.size(), 3u);
+}
+
+TEST_F(KolvoDialogs, SavingWritesTheChartAsShownInTheKindChosen) {
+  QTemporaryDir dir;
+  const QString png = dir.filePath("chart"), bmp = dir.filePath("chart.BMP");
+  recorder.SaveAnswers = {png.toStdString(), bmp.toStdString(), "/nonexistent/dir/x.png"};
+  Choose("Save picture as\u2026");
+  Choose("Save picture as\u2026");
+  // What a snapshot of the window shows below the panel.
+  const QImage shown = Picture(*form_).copy(QRect(0, 65, 553, 315));
+  for (const QString& path : {png + ".png", bmp}) {
+    QImageReader reader(path);
+    EXPECT_EQ(reader.format(), path == bmp ? "bmp" : "png");
+    EXPECT_EQ(reader.read().convertToFormat(QImage::Format_RGB32), shown) << path.toStdString();
+  }
+  Choose("Save picture as\u2026");
+  ASSERT_EQ(recorder.Messages.size(), 1u);
+  EXPECT_TRUE(
+      recorder.Messages[0].Text.starts_with("The picture was not saved: /nonexistent/dir/x.png: "));
 }
 
 // Runs the loop until something ends it; a guard ends a loop that nothing ended.

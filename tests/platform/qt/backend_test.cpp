@@ -2,7 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -482,6 +486,84 @@ TEST_F(QtBackend, MessageBoxesGoToTheRecorderOrToQMessageBox) {
   EXPECT_EQ(text, "Shown");
   EXPECT_EQ(icon, QMessageBox::Information);
   EXPECT_EQ(buttons, 1);
+}
+
+TEST_F(QtBackend, ARightClickShowsThePopupMenuAndTheChosenItemClicks) {
+  Show();
+  TPopupMenu& menu = TComponent::Create<TPopupMenu>(*form_);
+  int clicks = 0;
+  menu.Items().Add("&First", [&](TObject*) { ++clicks; });
+  menu.Items().Add("-");
+  menu.Items().Add("Off").SetEnabled(false);
+  menu.Items().Add("Sub").Add("Inner", [&](TObject*) { clicks += 10; });
+  Pattern().SetPopupMenu(&menu);
+  // What the platform makes of a right click or the menu key.
+  QContextMenuEvent gesture(QContextMenuEvent::Mouse, QPoint(30, 40));
+  QApplication::sendEvent(WidgetNamed("Pattern1"), &gesture);
+  auto* shown = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(shown, nullptr);
+  EXPECT_EQ(shown->pos(), WidgetNamed("Pattern1")->mapToGlobal(QPoint(30, 40)));
+  const QList<QAction*> actions = shown->actions();
+  ASSERT_EQ(actions.size(), 4);
+  EXPECT_EQ(actions[0]->text(), "&First");
+  EXPECT_TRUE(actions[1]->isSeparator());
+  EXPECT_FALSE(actions[2]->isEnabled());
+  ASSERT_NE(actions[3]->menu(), nullptr);
+  actions[3]->menu()->actions().front()->trigger();
+  actions[0]->trigger();
+  EXPECT_EQ(clicks, 11);
+  // An item that went while its menu was open clicks nothing.
+  menu.Items().Clear();
+  actions[0]->trigger();
+  EXPECT_EQ(clicks, 11);
+  shown->close();
+}
+
+TEST_F(QtBackend, TheDialogsAreQtsOwnAndTheExtensionFollowsTheKindOfFile) {
+  Show();
+  QString label;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    label = dialog->labelText() + "|" + dialog->textValue();
+    dialog->setTextValue("typed");
+    dialog->accept();
+  });
+  std::string value = "start";
+  EXPECT_TRUE(InputQuery("Title", "Prompt:", value));
+  EXPECT_EQ(label, "Prompt:|start");
+  EXPECT_EQ(value, "typed");
+
+  QTemporaryDir dir;
+  QStringList filters;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    filters = dialog->nameFilters();
+    dialog->selectNameFilter(filters.value(1));
+    emit dialog->filterSelected(filters.value(1));
+    dialog->selectFile(dir.filePath("picture"));
+    static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides it
+  });
+  TSaveDialog save(nullptr);
+  save.SetFilter("PNG picture (*.png)|*.png|BMP picture|*.bmp;*.dib");
+  save.SetDefaultExt("png");
+  ASSERT_TRUE(save.Execute());
+  EXPECT_EQ(filters, (QStringList{"PNG picture (*.png)", "BMP picture (*.bmp *.dib)"}));
+  EXPECT_EQ(save.FileName(), dir.filePath("picture.bmp").toStdString());
+  EXPECT_EQ(save.FilterIndex(), 2);
+}
+
+TEST_F(QtBackend, AControlThatKeepsTabCanPassTheFocusOn) {
+  Show();
+  Pattern().WantKeys = DLGC_WANTTAB;
+  QWidget* w = WidgetNamed("Pattern1");
+  w->setFocus();
+  Pattern().SelectNextControl(false);
+  EXPECT_EQ(QApplication::focusWidget(), WidgetNamed("SB2"));
+  w->setFocus();
+  Pattern().SelectNextControl(true);
+  EXPECT_NE(QApplication::focusWidget(), w);
 }
 
 TEST_F(QtBackend, ClosingTheMainWindowEndsTheLoopWithCodeZero) {

@@ -203,7 +203,7 @@ class TMouseModes {
   TLabelDrag label_{drag_};
   TPanZoomDrag panZoom_{drag_};
   TMouseTrace trace_;
-  TMouseMode idle_;
+  TMouseMode idle_;  // maNone, maZoom and the modes the chart leaves to others
   TPoint lastPixel_{};
   bool cursorSet_ = false;  // the chart made the screen cursor something other than the default
 };

@@ -45,7 +45,8 @@ using TSelectRectEvent =
 
 namespace vorel_detail {
 struct TRenderState;  // attribute cache, poly-line buffer, duplicate-mark map, picture
-struct TMouseState;   // drag, rectangle, trace and swallow state
+class TMouseModes;    // the mouse modes, one object per family, and what they share
+class TPanZoomDrag;   // settles the scales when its drag ends
 struct TRenderer;     // the renderer's access to the images and the rendering state
 }  // namespace vorel_detail
 
@@ -264,7 +265,7 @@ class TCustomVorel : public TCustomControl {
   TAlignment TextAlignment() const { return textAlignment_; }
   void SetTextAlignment(TAlignment value);
 
-  // --- Mouse (mouse.cpp, mouse_zoom.cpp, mouse_figures.cpp, mouse_trace.cpp)
+  // --- Mouse (chart/mouse/)
   // Layers whose ranges the mouse pans and zooms (layer 1 on at creation).
   bool MouseLayer(int layer) const;
   void SetMouseLayer(int layer, bool value);
@@ -406,6 +407,7 @@ class TCustomVorel : public TCustomControl {
   TBitmap plotImage_;
   std::unique_ptr<vorel_detail::TRenderState> render_;
   friend struct vorel_detail::TRenderer;
+  friend class vorel_detail::TPanZoomDrag;
 
   // Published settings.
   bool avoidDuplicateMarks_ = false;
@@ -447,7 +449,7 @@ class TCustomVorel : public TCustomControl {
   double lastMouseWorldX_ = 0;
   double lastMouseWorldY_ = 0;
   std::array<bool, kVorelLayers + 1> mouseLayers_{false, true};  // [0] unused; layer 1 on
-  std::unique_ptr<vorel_detail::TMouseState> mouse_;
+  std::unique_ptr<vorel_detail::TMouseModes> mouse_;
 };
 
 // The published chart: TCustomVorel with its properties and events in the

@@ -6,7 +6,7 @@
 
 #include "chart/model/model_internal.h"
 #include "chart/model/paint_hold.h"
-#include "chart/mouse/mouse_state.h"
+#include "chart/mouse/mouse_modes.h"
 #include "chart/picture/render_state.h"
 #include "chart/zarn_vorel.h"
 #include "platform/application.h"
@@ -66,7 +66,7 @@ TCustomVorel::TCustomVorel(TComponent* AOwner)
     : TCustomControl(AOwner),
       data_(std::make_shared<TVoItemContainer>()),
       render_(std::make_unique<vorel_detail::TRenderState>()),
-      mouse_(std::make_unique<vorel_detail::TMouseState>()) {
+      mouse_(std::make_unique<vorel_detail::TMouseModes>()) {
   CreateSubObjects();
   SetBounds(Left(), Top(), 280, 200);
   ClearMouseTrace();

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "chart/mouse/mouse_state.h"
+#include "chart/mouse/mouse_modes.h"
 #include "chart/picture/render_state.h"
 #include "chart/zarn_vorel.h"
 
@@ -33,16 +33,16 @@ TPoint TracePixel(const TCustomVorel& chart, const vorel_detail::TTracePoint& p)
 }  // namespace
 
 int TCustomVorel::MouseTraceCount() const {
-  return static_cast<int>(mouse_->trace.size());
+  return static_cast<int>(mouse_->Trace().Points().size());
 }
 
 void TCustomVorel::ClearMouseTrace() {
-  mouse_->trace.clear();
+  mouse_->Trace().Clear();
   vorel_detail::PlotChanged(*this);
 }
 
 void TCustomVorel::DrawMouseTrace(TBitmap& Image, int OffsetX, int OffsetY) {
-  const auto& trace = mouse_->trace;
+  const auto& trace = mouse_->Trace().Points();
   if (trace.empty()) return;
   TCanvas& c = Image.Canvas();
   vorel_detail::TPenKeeper keep(c);
@@ -60,8 +60,8 @@ void TCustomVorel::DrawMouseTrace(TBitmap& Image, int OffsetX, int OffsetY) {
 
 namespace vorel_detail {
 
-void AppendTracePoint(TCustomVorel& chart, TMouseState& m, int X, int Y) {
-  if (m.trace.size() >= static_cast<std::size_t>(kMaxMouseTrace)) return;
+void TMouseTrace::Drag(TCustomVorel& chart, int X, int Y) {
+  if (points_.size() >= static_cast<std::size_t>(kMaxMouseTrace)) return;
   const TPoint p = ClampToPlotArea(chart, X, Y);
   TTracePoint point;
   chart.PixelToWorld(chart.ActiveLayer(), p.X, p.Y, point.X, point.Y);
@@ -70,10 +70,10 @@ void AppendTracePoint(TCustomVorel& chart, TMouseState& m, int X, int Y) {
   point.Color = chart.MouseTraceColor();
   point.Invert = chart.MouseTraceInvert();
   // The whole buffer at once, so that recording allocates nothing per move.
-  if (m.trace.capacity() == 0) m.trace.reserve(static_cast<std::size_t>(kMaxMouseTrace));
-  const bool joins = !m.trace.empty() && !m.trace.back().EndOfStroke;
-  const TPoint from = joins ? TracePixel(chart, m.trace.back()) : p;
-  m.trace.push_back(point);
+  if (points_.capacity() == 0) points_.reserve(static_cast<std::size_t>(kMaxMouseTrace));
+  const bool joins = !points_.empty() && !points_.back().EndOfStroke;
+  const TPoint from = joins ? TracePixel(chart, points_.back()) : p;
+  points_.push_back(point);
   PlotChanged(chart);
   TBitmap* surface = chart.SurfaceBitmap();
   if (!joins || surface == nullptr) return;
@@ -83,8 +83,8 @@ void AppendTracePoint(TCustomVorel& chart, TMouseState& m, int X, int Y) {
   TraceSegment(c, from, p, point.Color, point.Invert);
 }
 
-void EndTraceStroke(TMouseState& m) {
-  if (!m.trace.empty()) m.trace.back().EndOfStroke = true;
+void TMouseTrace::Release(TCustomVorel&) {
+  if (!points_.empty()) points_.back().EndOfStroke = true;
 }
 
 }  // namespace vorel_detail

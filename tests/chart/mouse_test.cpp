@@ -307,6 +307,21 @@ TEST_F(ChartMouse, ZoomWindowTakesTheRectangleAndLeavesNoFigureBehind) {
   EXPECT_EQ(zoomPans, 1);
 }
 
+// A figure keeps the moves and the release once started; the scales then
+// settle as after a pan, the mode in force at the release.
+TEST_F(ChartMouse, AFigureOutlivesAModeChangeDuringItsDrag) {
+  chart.SetMouseAction(maZoomWind);
+  chart.OnZoomPan = [&](TObject*) { chart.log.push_back("zoom"); };
+  Press(100, 60);
+  Move(150, 110);
+  chart.SetMouseAction(maPan);
+  Move(210, 160);
+  chart.log.clear();
+  Release(210, 160);
+  ExpectRange(50, 160, 100, 200);
+  EXPECT_EQ(chart.log, (std::vector<std::string>{"paint", "zoom", "paint"}));
+}
+
 TEST_F(ChartMouse, ZoomWindPosKeepsAReversedAxisReversed) {
   chart.SetLayerRange(1, 330, 0, 0, 240);
   chart.SetMouseAction(maZoomWindPos);

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "chart/model/paint_hold.h"
-#include "chart/mouse/mouse_state.h"
+#include "chart/mouse/mouse_modes.h"
 #include "chart/zarn_vorel.h"
 
 namespace zarn::vorel_detail {
@@ -56,6 +56,29 @@ void SnapToGrid(double step, double offset, double& low, double& high) {
   high = shifted;
 }
 
+// One layer's step of a pan or zoom drag from the ranges at its start.
+void StepLayer(TCustomVorel& chart, const TZoomPanInput& in, TMouseActMode mode, int layer,
+               const TLayerDragStart& s) {
+  const TScaleProps& sx = chart.ScaleX(layer);
+  const TScaleProps& sy = chart.ScaleY(layer);
+  double xl = sx.RangeLow(), xh = sx.RangeHigh(), yl = sy.RangeLow(), yh = sy.RangeHigh();
+  bool changed = false;
+  if (mode != maPanVert) changed |= StepAxis(in, sx, true, s.XLow, s.XHigh, xl, xh);
+  if (mode != maPanHoriz) {
+    // Isometric zoom scales y by the x factor, which keeps the aspect.
+    const bool byX = mode == maZoomDrag && chart.Isometric();
+    changed |= StepAxis(in, sy, byX, s.YLow, s.YHigh, yl, yh);
+  }
+  // The grid holds from the first step, even one without travel.
+  if (mode == maPanGrid) {
+    if (!sx.Logarithmic()) SnapToGrid(chart.PanGridDx(), chart.PanGridOffsX(), xl, xh);
+    if (!sy.Logarithmic()) SnapToGrid(chart.PanGridDy(), chart.PanGridOffsY(), yl, yh);
+    changed =
+        xl != sx.RangeLow() || xh != sx.RangeHigh() || yl != sy.RangeLow() || yh != sy.RangeHigh();
+  }
+  if (changed) ApplyLayerRanges(chart, layer, xl, yl, xh, yh);
+}
+
 }  // namespace
 
 void ApplyLayerRanges(TCustomVorel& chart, int layer, double xLow, double yLow, double xHigh,
@@ -66,48 +89,30 @@ void ApplyLayerRanges(TCustomVorel& chart, int layer, double xLow, double yLow, 
   if (chart.OnZoomPan) chart.OnZoomPan(&chart);
 }
 
-void RecordDragStart(const TCustomVorel& chart, TMouseState& m, int X, int Y) {
-  m.dragStart = Point(X, Y);
+void TDragStart::Begin(const TCustomVorel& chart, int X, int Y) {
+  pixel = Point(X, Y);
   for (int layer = 1; layer <= kVorelLayers; ++layer) {
-    TLayerDragStart& s = m.layerStart[static_cast<std::size_t>(layer)];
+    TLayerDragStart& s = layers[static_cast<std::size_t>(layer)];
     s.XLow = chart.ScaleX(layer).RangeLow();
     s.XHigh = chart.ScaleX(layer).RangeHigh();
     s.YLow = chart.ScaleY(layer).RangeLow();
     s.YHigh = chart.ScaleY(layer).RangeHigh();
   }
+  active = true;
 }
 
-void PanOrZoomStep(TCustomVorel& chart, TMouseState& m, TMouseActMode mode, int X, int Y) {
+void TPanZoomDrag::Drag(TCustomVorel& chart, int X, int Y) {
   if (!InPlotArea(chart, X, Y)) return;
-  if (!m.dragActive) {
-    RecordDragStart(chart, m, X, Y);
-    m.dragActive = true;
+  if (!drag_.active) {
+    drag_.Begin(chart, X, Y);
     return;
   }
-  TZoomPanInput in = DragInput(chart, m.dragStart, X, Y);
+  const TMouseActMode mode = chart.MouseAction();
+  TZoomPanInput in = DragInput(chart, drag_.pixel, X, Y);
   in.MouseAction = mode == maZoomDrag ? maZoomDrag : maPan;
   for (int layer = 1; layer <= kVorelLayers; ++layer) {
-    if (!chart.MouseLayer(layer)) continue;
-    const TLayerDragStart& s = m.layerStart[static_cast<std::size_t>(layer)];
-    const TScaleProps& sx = chart.ScaleX(layer);
-    const TScaleProps& sy = chart.ScaleY(layer);
-    double xl = sx.RangeLow(), xh = sx.RangeHigh(), yl = sy.RangeLow(), yh = sy.RangeHigh();
-    bool changed = false;
-    if (mode != maPanVert) changed |= StepAxis(in, sx, true, s.XLow, s.XHigh, xl, xh);
-    if (mode != maPanHoriz) {
-      // Isometric zoom scales y by the x factor, which keeps the aspect.
-      const bool byX = mode == maZoomDrag && chart.Isometric();
-      changed |= StepAxis(in, sy, byX, s.YLow, s.YHigh, yl, yh);
-    }
-    // The grid holds from the first step, even one without travel.
-    if (mode == maPanGrid) {
-      if (!sx.Logarithmic()) SnapToGrid(chart.PanGridDx(), chart.PanGridOffsX(), xl, xh);
-      if (!sy.Logarithmic()) SnapToGrid(chart.PanGridDy(), chart.PanGridOffsY(), yl, yh);
-      changed = xl != sx.RangeLow() || xh != sx.RangeHigh() || yl != sy.RangeLow() ||
-                yh != sy.RangeHigh();
-    }
-    if (!changed) continue;
-    ApplyLayerRanges(chart, layer, xl, yl, xh, yh);
+    if (chart.MouseLayer(layer))
+      StepLayer(chart, in, mode, layer, drag_.layers[static_cast<std::size_t>(layer)]);
   }
 }
 
@@ -148,30 +153,29 @@ bool HitAxisBand(const TCustomVorel& chart, int X, int Y, int& layer, bool& xAxi
   return false;
 }
 
-void CatchAxisBand(const TCustomVorel& chart, TMouseState& m, int X, int Y) {
-  m.bandLayer = 0;
+void TAxisBandDrag::Catch(const TCustomVorel& chart, int X, int Y) {
+  layer_ = 0;
   int layer = 0;
   bool xAxis = false;
   if (!HitAxisBand(chart, X, Y, layer, xAxis)) return;
   const TScaleProps& s =
       xAxis ? static_cast<const TScaleProps&>(chart.ScaleX(layer)) : chart.ScaleY(layer);
-  m.bandLayer = layer;
-  m.bandXAxis = xAxis;
-  m.bandStart = Point(X, Y);
-  m.bandLow0 = s.RangeLow();
-  m.bandHigh0 = s.RangeHigh();
+  layer_ = layer;
+  xAxis_ = xAxis;
+  start_ = Point(X, Y);
+  low0_ = s.RangeLow();
+  high0_ = s.RangeHigh();
 }
 
-void DragAxisBand(TCustomVorel& chart, TMouseState& m, int X, int Y) {
-  const int layer = m.bandLayer;
-  const TScaleProps& sx = chart.ScaleX(layer);
-  const TScaleProps& sy = chart.ScaleY(layer);
+void TAxisBandDrag::Drag(TCustomVorel& chart, int X, int Y) {
+  const TScaleProps& sx = chart.ScaleX(layer_);
+  const TScaleProps& sy = chart.ScaleY(layer_);
   double xl = sx.RangeLow(), xh = sx.RangeHigh(), yl = sy.RangeLow(), yh = sy.RangeHigh();
-  TZoomPanInput in = DragInput(chart, m.bandStart, X, Y);
-  in.MouseAction = m.bandXAxis ? sx.MouseAction() : sy.MouseAction();
-  const bool changed = m.bandXAxis ? StepAxis(in, sx, true, m.bandLow0, m.bandHigh0, xl, xh)
-                                   : StepAxis(in, sy, false, m.bandLow0, m.bandHigh0, yl, yh);
-  if (changed) ApplyLayerRanges(chart, layer, xl, yl, xh, yh);
+  TZoomPanInput in = DragInput(chart, start_, X, Y);
+  in.MouseAction = xAxis_ ? sx.MouseAction() : sy.MouseAction();
+  const bool changed = xAxis_ ? StepAxis(in, sx, true, low0_, high0_, xl, xh)
+                              : StepAxis(in, sy, false, low0_, high0_, yl, yh);
+  if (changed) ApplyLayerRanges(chart, layer_, xl, yl, xh, yh);
 }
 
 }  // namespace zarn::vorel_detail

@@ -271,7 +271,8 @@ TEST_F(KolvoWindow, KeysMoveTheCrossHairAsADragWould) {
 
 // The chart's context menu as the platform shows it on a right click.
 QMenu* OpenChartMenu(TFrmKolvo& form) {
-  QContextMenuEvent gesture(QContextMenuEvent::Mouse, QPoint(200, 100));
+  const QPoint at(200, 100);
+  QContextMenuEvent gesture(QContextMenuEvent::Mouse, at, WidgetOf(*form.Vorel1)->mapToGlobal(at));
   QApplication::sendEvent(WidgetOf(*form.Vorel1), &gesture);
   return qobject_cast<QMenu*>(QApplication::activePopupWidget());
 }

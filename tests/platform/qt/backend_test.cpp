@@ -498,7 +498,8 @@ TEST_F(QtBackend, ARightClickShowsThePopupMenuAndTheChosenItemClicks) {
   menu.Items().Add("Sub").Add("Inner", [&](TObject*) { clicks += 10; });
   Pattern().SetPopupMenu(&menu);
   // What the platform makes of a right click or the menu key.
-  QContextMenuEvent gesture(QContextMenuEvent::Mouse, QPoint(30, 40));
+  const QPoint at(30, 40);
+  QContextMenuEvent gesture(QContextMenuEvent::Mouse, at, WidgetNamed("Pattern1")->mapToGlobal(at));
   QApplication::sendEvent(WidgetNamed("Pattern1"), &gesture);
   auto* shown = qobject_cast<QMenu*>(QApplication::activePopupWidget());
   ASSERT_NE(shown, nullptr);

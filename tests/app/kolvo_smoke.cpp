@@ -1,6 +1,7 @@
 // The built viewer on a real X server (under xvfb-run), driven by xdotool: a
 // drag of the crosshair with the left button, a screenshot whose crosshair
-// column and read-outs must agree with the drag, then "Exit" and a clean end.
+// column and read-outs must agree with the drag, a critical value chosen from
+// the chart's menu with the keyboard, then "Exit" and a clean end.
 
 #include <QApplication>
 #include <QImage>
@@ -45,6 +46,13 @@ int DarkPixels(const QImage& image, int x, int y0, int y1) {
   for (int y = y0; y <= y1; ++y)
     n += qGray(image.pixel(x, y)) < 96;
   return n;
+}
+
+bool SameReadOuts(const QImage& shot, const QImage& expected) {
+  for (const QRect& readOut : {kQuantileReadOut, kTailReadOut})
+    if (shot.convertToFormat(QImage::Format_RGB32).copy(readOut) != expected.copy(readOut))
+      return false;
+  return true;
 }
 
 QImage GrabWindow(QPoint origin) {
@@ -109,12 +117,7 @@ int main(int argc, char** argv) {
                         {"--x", QString::number(x, 'g', 17), "--snapshot", reference}) != 0)
     return Fail("no reference snapshot", viewer);
   const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
-  auto readOutsAgree = [&](const QImage& shot) {
-    for (const QRect& readOut : {kQuantileReadOut, kTailReadOut})
-      if (shot.convertToFormat(QImage::Format_RGB32).copy(readOut) != expected.copy(readOut))
-        return false;
-    return true;
-  };
+  auto readOutsAgree = [&](const QImage& shot) { return SameReadOuts(shot, expected); };
   auto dragShown = [&](const QImage& shot) {
     return crosshairIn(shot, to) && DarkPixels(shot, from, top, top + 60) <= 3 &&
            readOutsAgree(shot);
@@ -128,6 +131,31 @@ int main(int argc, char** argv) {
     return Fail("the crosshair is still in column " + std::to_string(from), viewer);
   if (!readOutsAgree(shot))
     return Fail("a read-out disagrees with the crosshair at x = " + std::to_string(x), viewer);
+
+  // A right click opens the chart's menu; the keyboard chooses its second
+  // entry, the critical value for 0.05, which at (4, 4) is 6.388 on an x axis
+  // widened to 0 ... 10.
+  // Elsewhere than the drag's end: a --sync move to where the pointer is waits forever.
+  Xdotool(at(to + 20, y) << "click"
+                         << "3"
+                         << "sleep"
+                         << "0.5"
+                         << "key"
+                         << "Down"
+                         << "Down"
+                         << "Return");
+  const QString alphaReference = dir.filePath("alpha.png");
+  if (QProcess::execute(KOLVO_PATH, {"--alpha", "0.05", "--snapshot", alphaReference}) != 0)
+    return Fail("no reference snapshot at alpha = 0.05", viewer);
+  const QImage alphaExpected = QImage(alphaReference).convertToFormat(QImage::Format_RGB32);
+  const int critical = kPlotLeft + 309;  // 6.388 of 10 units over 483 pixels
+  auto criticalShown = [&](const QImage& shot) {
+    return crosshairIn(shot, critical) && SameReadOuts(shot, alphaExpected);
+  };
+  if (!criticalShown(GrabWhen(origin, criticalShown)))
+    return Fail(
+        "the menu's critical value for 0.05 is not shown in column " + std::to_string(critical),
+        viewer);
 
   Xdotool(at(kExitButton.x(), kExitButton.y() - kChartTop) << "click"
                                                            << "1");

@@ -11,8 +11,10 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chart/zarn_vorel_items.h"
+#include "chart/zarn_vorel_series.h"
 #include "chart/zarn_vorel_settings.h"
 #include "chart/zarn_vorel_textlabel.h"
 #include "platform/control.h"
@@ -83,6 +85,17 @@ class TCustomVorel : public TCustomControl {
   const TVoItemTexts& ItemTexts(bool annotation) const {
     return annotation ? annotationTexts_ : dataTexts_;
   }
+
+  // --- Series (series_list.cpp): drawn after the data items, in the order
+  // added; a sharer of data shows its master's. Data, not layout: never stored.
+  // Points and attributes changed in place show at the next ShowItems.
+  int AddSeries(std::shared_ptr<TSeriesPoints> points);  // its index; null: no points yet
+  int SeriesCount() const;
+  TvoSeries& Series(int index);  // 0 .. SeriesCount() - 1, else EZarnVorelError
+  const TvoSeries& Series(int index) const;
+  void ReplaceSeries(int index, std::shared_ptr<TSeriesPoints> points);
+  void RemoveSeries(int index);
+  void ClearSeries();
 
   // --- Data sharing (data_sharing.cpp)
   TCustomVorel* UseDataOf() const { return master_; }
@@ -357,6 +370,12 @@ class TCustomVorel : public TCustomControl {
   void DropPartner(TCustomVorel& partner);
   // item_list.cpp
   TvoChartItem& AppendItem(std::uint8_t kind, std::uint8_t coordMode, double x, double y);
+  // series_list.cpp: the list this chart shows, its master's when sharing.
+  std::vector<TvoSeries>& SeriesList() { return master_ ? master_->series_ : series_; }
+  const std::vector<TvoSeries>& SeriesList() const {
+    return master_ ? master_->series_ : series_;
+  }
+  void SeriesChanged();
 
   // Items and sharing.
   std::shared_ptr<TVoItemContainer> data_;  // shared by a data-sharing group
@@ -368,6 +387,7 @@ class TCustomVorel : public TCustomControl {
   std::array<bool, 256> annotationClassVisible_{};
   TVoItemTexts dataTexts_;
   TVoItemTexts annotationTexts_;
+  std::vector<TvoSeries> series_;
   TCustomVorel* master_ = nullptr;
   std::array<TCustomVorel*, 4> sharers_{};
   int sharerCount_ = 0;

@@ -77,12 +77,15 @@ TItemPainter::TItemPainter(TItemTarget& target, const TvoChartItem& item)
       pc_(target.Monochrome ? clBlack : item.Color),
       fc_(target.Monochrome ? MonochromeFill(item.Kind, item.FillColor) : item.FillColor) {}
 
+void TItemPainter::ApplyWidth() {
+  if (it_.LineWidth == k_.PenWidth || IsTextKind(it_.Kind)) return;
+  FlushPolyLine(t_);
+  k_.PenWidth = it_.LineWidth;
+  c_.Pen().SetWidth(it_.LineWidth);
+}
+
 void TItemPainter::Draw(int index, bool isAnnotation, const TVoItemTexts& texts) {
-  if (it_.LineWidth != k_.PenWidth && !IsTextKind(it_.Kind)) {
-    FlushPolyLine(t_);
-    k_.PenWidth = it_.LineWidth;
-    c_.Pen().SetWidth(it_.LineWidth);
-  }
+  ApplyWidth();
   if (it_.CoordMode > icWorldXPixelY) return;
   switch (it_.Kind) {
     case ikMark:
@@ -377,16 +380,18 @@ void TItemPainter::FullLine(bool vertical) {
 
 // --- Marks ---
 
+bool TItemPainter::InRanges(double x, double y) const {
+  const TScaleProps& sx = t_.Chart.ScaleX(layer_);
+  const TScaleProps& sy = t_.Chart.ScaleY(layer_);
+  return Within(x, sx.RangeLow(), sx.RangeHigh()) && Within(y, sy.RangeLow(), sy.RangeHigh());
+}
+
 void TItemPainter::Mark() {
   const TCustomVorel& v = t_.Chart;
   TPoint p;
   if (it_.CoordMode == icWorld) {
-    const TScaleProps& sx = v.ScaleX(layer_);
-    const TScaleProps& sy = v.ScaleY(layer_);
     // Outside the ranges the mark is left out, not cut.
-    if (!Within(it_.X1, sx.RangeLow(), sx.RangeHigh()) ||
-        !Within(it_.Y1, sy.RangeLow(), sy.RangeHigh()))
-      return;
+    if (!InRanges(it_.X1, it_.Y1)) return;
     p = World(it_.X1, it_.Y1);
   } else {
     const double w = static_cast<double>(v.Width()) - v.MarginRight() - v.MarginLeft();
@@ -394,10 +399,14 @@ void TItemPainter::Mark() {
     if (!(0 <= it_.X1 && it_.X1 <= w && 0 <= it_.Y1 && it_.Y1 <= h)) return;
     p = Pixel(it_.X1, it_.Y1);
   }
+  PlaceMark(p);
+}
+
+void TItemPainter::PlaceMark(TPoint p) {
   FlushPolyLine(t_);
   PenColor(pc_);
   PenStyle(it_.PenStyle);
-  if (v.AvoidDuplicateMarks() && DuplicateMark(p, it_.ParamB)) return;
+  if (t_.Chart.AvoidDuplicateMarks() && DuplicateMark(p, it_.ParamB)) return;
   MarkShape(p);
 }
 

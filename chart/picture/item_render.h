@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "chart/picture/render_state.h"
+#include "chart/zarn_vorel_series.h"
 
 namespace zarn::vorel_detail {
 
@@ -13,8 +14,24 @@ class TItemPainter {
   TItemPainter(TItemTarget& target, const TvoChartItem& item);
 
   void Draw(int index, bool isAnnotation, const TVoItemTexts& texts);
+  // A series drawn as its points would be as a move item followed by line
+  // items, each non-finite point starting the line anew; then its marks, as
+  // mark items of the item's ParamB at each point (series_drawing.cpp).
+  void SeriesLine(const TSeriesPoints& points);
+  void SeriesMarks(const TSeriesPoints& points);
 
  private:
+  class TSeriesPen;
+  struct TAxisMap;
+  // The pen width of the item, when the surface's differs (not for texts).
+  void ApplyWidth();
+  TPoint SeriesPoint(const TAxisMap& x, const TAxisMap& y, double wx, double wy) const;
+  TAxisMap XMap() const;
+  TAxisMap YMap() const;
+  // The index range of a series whose other points cannot show (sorted x).
+  void VisibleRange(const TSeriesPoints& points, bool lineToo, std::size_t& first,
+                    std::size_t& last) const;
+
   // Points: false when the coordinate mode gives no point for this kind.
   TPoint World(double x, double y, std::int64_t dx = 0, std::int64_t dy = 0) const;
   TPoint Pixel(double x, double y) const;
@@ -43,6 +60,8 @@ class TItemPainter {
   void LineFromPoint();          // 21
   void FullLine(bool vertical);  // 22, 23
   void Mark();                   // 1
+  bool InRanges(double x, double y) const;
+  void PlaceMark(TPoint p);
   void ErrorBars();              // 18
   void MarkShape(TPoint p);
   bool DuplicateMark(TPoint p, int type);

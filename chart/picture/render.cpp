@@ -352,7 +352,11 @@ void TCustomVorel::RenderData(TCanvas& Canvas, int LeftOffset, int TopOffset, bo
     vorel_detail::DrawGrid(*this, Canvas, s.Cache, LeftOffset, TopOffset);
   StartItems(*this, Canvas, s, LeftOffset, TopOffset);
   vorel_detail::TItemTarget t{*this, Canvas, s, LeftOffset, TopOffset, Monochrome};
-  if (!dataAboveAnnotations_) RenderList(*this, t, *data_, false, TKindFilter::All);
+  const auto renderData = [&] {
+    RenderList(*this, t, *data_, false, TKindFilter::All);
+    vorel_detail::DrawSeries(t, SeriesList());
+  };
+  if (!dataAboveAnnotations_) renderData();
   if (showAnnotations_) {
     if (textAnnotationsLast_) {
       RenderList(*this, t, annotations_, true, TKindFilter::NonText);
@@ -361,7 +365,7 @@ void TCustomVorel::RenderData(TCanvas& Canvas, int LeftOffset, int TopOffset, bo
       RenderList(*this, t, annotations_, true, TKindFilter::All);
     }
   }
-  if (dataAboveAnnotations_) RenderList(*this, t, *data_, false, TKindFilter::All);
+  if (dataAboveAnnotations_) renderData();
   Canvas.Pen().SetWidth(1);
   vorel_detail::DrawTextLabels(*this, Canvas, LeftOffset, TopOffset);
   if (OnDataRendered) OnDataRendered(this, Canvas, eventTop, eventLeft);

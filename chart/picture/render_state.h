@@ -141,6 +141,9 @@ struct TItemTarget {
   bool Monochrome;
 };
 
+// series_drawing.cpp: the series of a list that are shown, after the data items.
+void DrawSeries(TItemTarget& target, std::span<const TvoSeries> series);
+
 // crosshair_drawing.cpp: the areas the crosshairs cover, in control pixels; returns their number.
 int CrossHairStrips(TCustomVorel& chart, std::span<TRect, TComposition::kMaxStrips> strips);
 // render.cpp: where the plotting-area image lies on the control, and drawing

@@ -15,13 +15,7 @@ constexpr double kLogFloor = 1e-100;
 void ResetDateFormat(TDTLabel& format) {
   // The chart's hook stays, but a reset is not a change it should hear of.
   TDTLabelChangeEvent hook = std::move(format.OnChange);
-  format.SetTimeFormat(tfHHMMSS);
-  format.SetDateSeparator('-');
-  format.SetTimeSeparator(':');
-  format.SetYearLength(ylYYYY);
-  format.SetMonthName(true);
-  format.SetDateOrder(doDDMMYY);
-  format.SetDateForTime(dtOnePerDay);
+  format.SetAxisDefaults();
   format.OnChange = std::move(hook);
 }
 

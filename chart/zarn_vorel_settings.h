@@ -26,14 +26,6 @@ inline constexpr int kVorelCrossHairs = 4;
 inline constexpr int kVorelTextLabels = 50;
 inline constexpr int kMaxMouseTrace = 5000;
 
-// A new chart starts in the standard layout vol_X1Bottom_Y1Left, with these
-// margins and caption offset; a stored layout leaves such values out.
-inline constexpr int kVorelMarginLeft = 50;
-inline constexpr int kVorelMarginRight = 20;
-inline constexpr int kVorelMarginTop = 20;
-inline constexpr int kVorelMarginBottom = 40;
-inline constexpr int kVorelCaptionPosY = -16;
-
 class EZarnVorelError : public EZarnError {
  public:
   using EZarnError::EZarnError;
@@ -91,6 +83,58 @@ enum TCrossHMode : std::uint8_t { chOff, chHoriz, chVert, chBoth, chCrossBox, ch
 enum TTextBkg : std::uint8_t { tbClear, tbOpaque };
 enum TScaleLocationHoriz : std::uint8_t { slTop, slBottom };
 enum TScaleLocationVert : std::uint8_t { slLeft, slRight };
+
+// The chart's own settings, published or copied with it. The initialisers are
+// what a new chart reports: its standard layout (vol_X1Bottom_Y1Left) and the
+// stored defaults are read from here.
+struct TVorelSettings {
+  int AllocSize = 1000;
+  bool AutoRedraw = true;
+  bool AvoidDuplicateMarks = false;
+  int MinDupMarkDist = 1;
+  std::uint8_t ClassDefault = 0;
+  int MarginLeft = 50;
+  int MarginRight = 20;
+  int MarginTop = 20;
+  int MarginBottom = 40;
+  int ShadowWidth = 0;
+  bool Isometric = false;
+  TvoLayout StandardLayout = vol_X1Bottom_Y1Left;
+  // The device's pixel proportions, measured when the chart is made.
+  int AspectX = 36;
+  int AspectY = 36;
+  GridStyleType GridStyle = gsNone;
+  double GridDx = 0;
+  double GridDy = 0;
+  TColor GridColor = clBlack;
+  TColor DataColor = clBlack;
+  TPenStyle PenStyle = psSolid;
+  std::uint8_t LineWidth = 1;
+  TColor FillColor = clSilver;  // also the text background
+  TColor ChartFrameColor = clBlack;
+  TColor ChartColor = clWhite;
+  TColor WindColor = clBtnFace;
+  std::string Caption;
+  int CaptionPosX = 0;
+  int CaptionPosY = -16;
+  TAlignment CaptionAlignment = taRightJustify;
+  TCaptionAnchorHoriz CaptionAnchorHoriz = cahChartRight;
+  TCaptionAnchorVert CaptionAnchorVert = cavChartTop;
+  int CaptionTrim = 100;
+  TShadowStyle ShadowStyle = ssFlying;
+  TColor ShadowColor = clGrayText;
+  TColor ShadowBakColor = clBtnFace;
+  TTextBkg TextBkStyle = tbClear;
+  TAlignment TextAlignment = taCenter;
+  TMouseActMode MouseAction = maNone;
+  bool MouseCursorFixed = true;
+  TColor MouseTraceColor = clWhite;
+  bool MouseTraceInvert = true;
+  double PanGridDx = 1.0;
+  double PanGridDy = 1.0;
+  double PanGridOffsX = 0;
+  double PanGridOffsY = 0;
+};
 
 // Value names of the enumerations, for stored layouts.
 const TEnumInfo& VoLayoutInfo();

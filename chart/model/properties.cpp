@@ -75,6 +75,7 @@ using I = std::int64_t;
 // stored and survives a store and load.
 void PublishScaleProps(TPropertyRegistrar<TScaleProps>& r) {
   using S = TScaleProps;
+  const TScalePropsValues created;
   r.String("Caption", &S::Caption, &S::SetCaption);
   r.Int("CaptionPosX", &S::CaptionPosX, &S::SetCaptionPosX);
   r.Int("CaptionPosY", &S::CaptionPosY, &S::SetCaptionPosY);
@@ -89,9 +90,9 @@ void PublishScaleProps(TPropertyRegistrar<TScaleProps>& r) {
   r.Font("Font", [](S& s) -> TFont& { return s.Font(); });
   r.Int("MinTicks", &S::MinTicks, &S::SetMinTicks);
   // Before the range, which it would otherwise widen again.
-  r.Double("MinRange", &S::MinRange, &S::SetMinRange).Default(1e-10);
-  r.Double("RangeLow", &S::RangeLow, &S::SetRangeLow).Default(0.0);
-  r.Double("RangeHigh", &S::RangeHigh, &S::SetRangeHigh).Default(1.0);
+  r.Double("MinRange", &S::MinRange, &S::SetMinRange).Default(created.MinRange);
+  r.Double("RangeLow", &S::RangeLow, &S::SetRangeLow).Default(created.RangeLow);
+  r.Double("RangeHigh", &S::RangeHigh, &S::SetRangeHigh).Default(created.RangeHigh);
   r.Bool("ShortTicks", &S::ShortTicks, &S::SetShortTicks);
   r.String("ScaleInscript", &S::ScaleInscript, &S::SetScaleInscript);
   r.Enum("MouseAction", MouseActModeInfo(), &S::MouseAction, &S::SetMouseAction);

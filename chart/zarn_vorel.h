@@ -66,7 +66,7 @@ class TCustomVorel : public TCustomControl {
   void LineToPoint(double x, double y);
   void ClearItems();
   void ShowItems();
-  int AllocSize() const { return allocSize_; }
+  int AllocSize() const { return settings_.AllocSize; }
   void SetAllocSize(int value);  // 1 .. 1,000,000; others ignored
   const TVoItemContainer& DataItems() const { return *data_; }
   int DataCount() const { return data_->Count(); }
@@ -138,22 +138,22 @@ class TCustomVorel : public TCustomControl {
   const TJointLayers& JointLayers() const { return jointLayers_; }
   void SetJointLayers(const TJointLayers& value);
 
-  int MarginLeft() const { return marginLeft_; }
+  int MarginLeft() const { return settings_.MarginLeft; }
   void SetMarginLeft(int value);
-  int MarginRight() const { return marginRight_; }
+  int MarginRight() const { return settings_.MarginRight; }
   void SetMarginRight(int value);
-  int MarginTop() const { return marginTop_; }
+  int MarginTop() const { return settings_.MarginTop; }
   void SetMarginTop(int value);
-  int MarginBottom() const { return marginBottom_; }
+  int MarginBottom() const { return settings_.MarginBottom; }
   void SetMarginBottom(int value);
-  int ShadowWidth() const { return shadowWidth_; }
+  int ShadowWidth() const { return settings_.ShadowWidth; }
   void SetShadowWidth(int value);  // 0 .. 32
-  bool Isometric() const { return isometric_; }
+  bool Isometric() const { return settings_.Isometric; }
   void SetIsometric(bool value);
-  TvoLayout StandardLayout() const { return standardLayout_; }
+  TvoLayout StandardLayout() const { return settings_.StandardLayout; }
   void SetStandardLayout(TvoLayout value);
-  int AspectX() const { return aspectX_; }
-  int AspectY() const { return aspectY_; }
+  int AspectX() const { return settings_.AspectX; }
+  int AspectY() const { return settings_.AspectY; }
   // The plotting-area image's size (each side at least 0).
   int PlotWidth() const;
   int PlotHeight() const;
@@ -200,82 +200,82 @@ class TCustomVorel : public TCustomControl {
 
   // --- Settings (chart_settings.cpp, layers.cpp; published in properties.cpp);
   // most setters end in RedrawIfAuto
-  bool AutoRedraw() const { return autoRedraw_; }
-  void SetAutoRedraw(bool value) { autoRedraw_ = value; }
-  bool AvoidDuplicateMarks() const { return avoidDuplicateMarks_; }
+  bool AutoRedraw() const { return settings_.AutoRedraw; }
+  void SetAutoRedraw(bool value) { settings_.AutoRedraw = value; }
+  bool AvoidDuplicateMarks() const { return settings_.AvoidDuplicateMarks; }
   void SetAvoidDuplicateMarks(bool value);
-  int MinDupMarkDist() const { return minDupMarkDist_; }
+  int MinDupMarkDist() const { return settings_.MinDupMarkDist; }
   void SetMinDupMarkDist(int value);  // 1 .. 3
-  std::uint8_t ClassDefault() const { return classDefault_; }
+  std::uint8_t ClassDefault() const { return settings_.ClassDefault; }
   void SetClassDefault(std::uint8_t value);  // 255 ignored
-  GridStyleType GridStyle() const { return gridStyle_; }
+  GridStyleType GridStyle() const { return settings_.GridStyle; }
   void SetGridStyle(GridStyleType value);
-  double GridDx() const { return gridDx_; }
+  double GridDx() const { return settings_.GridDx; }
   void SetGridDx(double value);  // >= -3
-  double GridDy() const { return gridDy_; }
+  double GridDy() const { return settings_.GridDy; }
   void SetGridDy(double value);
-  TColor GridColor() const { return gridColor_; }
+  TColor GridColor() const { return settings_.GridColor; }
   void SetGridColor(TColor value);
-  TColor DataColor() const { return dataColor_; }
-  void SetDataColor(TColor value) { dataColor_ = value; }
-  TPenStyle PenStyle() const { return penStyle_; }
-  void SetPenStyle(TPenStyle value) { penStyle_ = value; }
-  std::uint8_t LineWidth() const { return lineWidth_; }
-  void SetLineWidth(std::uint8_t value) { lineWidth_ = value; }
-  TColor FillColor() const { return fillColor_; }
-  void SetFillColor(TColor value) { fillColor_ = value; }
-  TColor TextBkColor() const { return fillColor_; }
-  void SetTextBkColor(TColor value) { fillColor_ = value; }
-  TColor ChartFrameColor() const { return chartFrameColor_; }
+  TColor DataColor() const { return settings_.DataColor; }
+  void SetDataColor(TColor value) { settings_.DataColor = value; }
+  TPenStyle PenStyle() const { return settings_.PenStyle; }
+  void SetPenStyle(TPenStyle value) { settings_.PenStyle = value; }
+  std::uint8_t LineWidth() const { return settings_.LineWidth; }
+  void SetLineWidth(std::uint8_t value) { settings_.LineWidth = value; }
+  TColor FillColor() const { return settings_.FillColor; }
+  void SetFillColor(TColor value) { settings_.FillColor = value; }
+  TColor TextBkColor() const { return settings_.FillColor; }
+  void SetTextBkColor(TColor value) { settings_.FillColor = value; }
+  TColor ChartFrameColor() const { return settings_.ChartFrameColor; }
   void SetChartFrameColor(TColor value);
-  TColor ChartColor() const { return chartColor_; }
+  TColor ChartColor() const { return settings_.ChartColor; }
   void SetChartColor(TColor value);
-  TColor WindColor() const { return windColor_; }
+  TColor WindColor() const { return settings_.WindColor; }
   void SetWindColor(TColor value);
-  const std::string& Caption() const { return caption_; }
+  const std::string& Caption() const { return settings_.Caption; }
   void SetCaption(const std::string& value);
-  int CaptionPosX() const { return captionPosX_; }
+  int CaptionPosX() const { return settings_.CaptionPosX; }
   void SetCaptionPosX(int value);
-  int CaptionPosY() const { return captionPosY_; }
+  int CaptionPosY() const { return settings_.CaptionPosY; }
   void SetCaptionPosY(int value);
-  TAlignment CaptionAlignment() const { return captionAlignment_; }
+  TAlignment CaptionAlignment() const { return settings_.CaptionAlignment; }
   void SetCaptionAlignment(TAlignment value);
-  TCaptionAnchorHoriz CaptionAnchorHoriz() const { return captionAnchorHoriz_; }
+  TCaptionAnchorHoriz CaptionAnchorHoriz() const { return settings_.CaptionAnchorHoriz; }
   void SetCaptionAnchorHoriz(TCaptionAnchorHoriz value);
-  TCaptionAnchorVert CaptionAnchorVert() const { return captionAnchorVert_; }
+  TCaptionAnchorVert CaptionAnchorVert() const { return settings_.CaptionAnchorVert; }
   void SetCaptionAnchorVert(TCaptionAnchorVert value);
-  int CaptionTrim() const { return captionTrim_; }
+  int CaptionTrim() const { return settings_.CaptionTrim; }
   void SetCaptionTrim(int value);  // 0, or 5 .. 100
-  TColor MouseTraceColor() const { return mouseTraceColor_; }
-  void SetMouseTraceColor(TColor value) { mouseTraceColor_ = value; }
-  bool MouseTraceInvert() const { return mouseTraceInvert_; }
-  void SetMouseTraceInvert(bool value) { mouseTraceInvert_ = value; }
-  TMouseActMode MouseAction() const { return mouseAction_; }
-  void SetMouseAction(TMouseActMode value) { mouseAction_ = value; }
-  bool MouseCursorFixed() const { return mouseCursorFixed_; }
-  void SetMouseCursorFixed(bool value) { mouseCursorFixed_ = value; }
-  double PanGridDx() const { return panGridDx_; }
+  TColor MouseTraceColor() const { return settings_.MouseTraceColor; }
+  void SetMouseTraceColor(TColor value) { settings_.MouseTraceColor = value; }
+  bool MouseTraceInvert() const { return settings_.MouseTraceInvert; }
+  void SetMouseTraceInvert(bool value) { settings_.MouseTraceInvert = value; }
+  TMouseActMode MouseAction() const { return settings_.MouseAction; }
+  void SetMouseAction(TMouseActMode value) { settings_.MouseAction = value; }
+  bool MouseCursorFixed() const { return settings_.MouseCursorFixed; }
+  void SetMouseCursorFixed(bool value) { settings_.MouseCursorFixed = value; }
+  double PanGridDx() const { return settings_.PanGridDx; }
   void SetPanGridDx(double value);
-  double PanGridDy() const { return panGridDy_; }
+  double PanGridDy() const { return settings_.PanGridDy; }
   void SetPanGridDy(double value);
-  double PanGridOffsX() const { return panGridOffsX_; }
+  double PanGridOffsX() const { return settings_.PanGridOffsX; }
   void SetPanGridOffsX(double value);
-  double PanGridOffsY() const { return panGridOffsY_; }
+  double PanGridOffsY() const { return settings_.PanGridOffsY; }
   void SetPanGridOffsY(double value);
-  TShadowStyle ShadowStyle() const { return shadowStyle_; }
+  TShadowStyle ShadowStyle() const { return settings_.ShadowStyle; }
   void SetShadowStyle(TShadowStyle value);
-  TColor ShadowColor() const { return shadowColor_; }
+  TColor ShadowColor() const { return settings_.ShadowColor; }
   void SetShadowColor(TColor value);
-  TColor ShadowBakColor() const { return shadowBakColor_; }
+  TColor ShadowBakColor() const { return settings_.ShadowBakColor; }
   void SetShadowBakColor(TColor value);
   TFont& TextFont() { return textFont_; }
   const TFont& TextFont() const { return textFont_; }
   void SetTextFont(const TFont& value) { textFont_.Assign(value); }
   TFontStyles TextFontStyle() const { return textFont_.Style(); }
   void SetTextFontStyle(TFontStyles value) { textFont_.SetStyle(value); }
-  TTextBkg TextBkStyle() const { return textBkStyle_; }
-  void SetTextBkStyle(TTextBkg value) { textBkStyle_ = value; }
-  TAlignment TextAlignment() const { return textAlignment_; }
+  TTextBkg TextBkStyle() const { return settings_.TextBkStyle; }
+  void SetTextBkStyle(TTextBkg value) { settings_.TextBkStyle = value; }
+  TAlignment TextAlignment() const { return settings_.TextAlignment; }
   void SetTextAlignment(TAlignment value);
 
   // --- Mouse (chart/mouse/)
@@ -347,7 +347,6 @@ class TCustomVorel : public TCustomControl {
   void ApplyDefaults();
   void BindSubObjects();
   void SetupLayer(int layer);
-  void CopySettingsFrom(const TCustomVorel& other);
   void CopyItemStateFrom(const TCustomVorel& other);  // class tables, modes
   void CopyEventsFrom(const TCustomVorel& other);
   // Throws ELayoutError naming a logarithmic axis's bound at or below 0.
@@ -377,11 +376,13 @@ class TCustomVorel : public TCustomControl {
   }
   void SeriesChanged();
 
+  // Copied whole by Assign; a new chart's values are its initialisers.
+  TVorelSettings settings_;
+
   // Items and sharing.
   std::shared_ptr<TVoItemContainer> data_;  // shared by a data-sharing group
   TVoItemContainer annotations_;
   bool annotationMode_ = false;
-  int allocSize_ = 1000;
   int activeLayer_ = 1;
   std::array<bool, 256> dataClassVisible_{};
   std::array<bool, 256> annotationClassVisible_{};
@@ -395,15 +396,6 @@ class TCustomVorel : public TCustomControl {
   // Layers.
   std::array<TLayer, kVorelLayers + 1> layers_;  // [0] unused
   TJointLayers jointLayers_;
-  int marginLeft_ = kVorelMarginLeft;
-  int marginRight_ = kVorelMarginRight;
-  int marginTop_ = kVorelMarginTop;
-  int marginBottom_ = kVorelMarginBottom;
-  int shadowWidth_ = 0;
-  bool isometric_ = false;
-  TvoLayout standardLayout_ = vol_X1Bottom_Y1Left;
-  int aspectX_ = 36;
-  int aspectY_ = 36;
   bool reactingToSettings_ = false;  // guards the settings-change reaction
 
   // Sub-objects.
@@ -414,7 +406,6 @@ class TCustomVorel : public TCustomControl {
 
   // Rendering.
   bool paintHold_ = true;
-  bool autoRedraw_ = true;
   bool dataAboveAnnotations_ = false;
   bool textAnnotationsLast_ = true;
   bool showAnnotations_ = true;
@@ -429,43 +420,7 @@ class TCustomVorel : public TCustomControl {
   friend struct vorel_detail::TRenderer;
   friend class vorel_detail::TPanZoomDrag;
 
-  // Published settings.
-  bool avoidDuplicateMarks_ = false;
-  int minDupMarkDist_ = 1;
-  std::uint8_t classDefault_ = 0;
-  GridStyleType gridStyle_ = gsNone;
-  double gridDx_ = 0;
-  double gridDy_ = 0;
-  TColor gridColor_ = clBlack;
-  TColor dataColor_ = clBlack;
-  TPenStyle penStyle_ = psSolid;
-  std::uint8_t lineWidth_ = 1;
-  TColor fillColor_ = clSilver;
-  TColor chartFrameColor_ = clBlack;
-  TColor chartColor_ = clWhite;
-  TColor windColor_ = clBtnFace;
-  std::string caption_;
-  int captionPosX_ = 0;
-  int captionPosY_ = kVorelCaptionPosY;
-  TAlignment captionAlignment_ = taRightJustify;
-  TCaptionAnchorHoriz captionAnchorHoriz_ = cahChartRight;
-  TCaptionAnchorVert captionAnchorVert_ = cavChartTop;
-  int captionTrim_ = 100;
-  TShadowStyle shadowStyle_ = ssFlying;
-  TColor shadowColor_ = clGrayText;
-  TColor shadowBakColor_ = clBtnFace;
-  TTextBkg textBkStyle_ = tbClear;
-  TAlignment textAlignment_ = taCenter;
-
   // Mouse.
-  TMouseActMode mouseAction_ = maNone;
-  bool mouseCursorFixed_ = true;
-  TColor mouseTraceColor_ = clWhite;
-  bool mouseTraceInvert_ = true;
-  double panGridDx_ = 1.0;
-  double panGridDy_ = 1.0;
-  double panGridOffsX_ = 0;
-  double panGridOffsY_ = 0;
   double lastMouseWorldX_ = 0;
   double lastMouseWorldY_ = 0;
   std::array<bool, kVorelLayers + 1> mouseLayers_{false, true};  // [0] unused; layer 1 on

@@ -26,14 +26,6 @@ inline constexpr int kVorelCrossHairs = 4;
 inline constexpr int kVorelTextLabels = 50;
 inline constexpr int kMaxMouseTrace = 5000;
 
-// A new chart starts in the standard layout vol_X1Bottom_Y1Left, with these
-// margins and caption offset; a stored layout leaves such values out.
-inline constexpr int kVorelMarginLeft = 50;
-inline constexpr int kVorelMarginRight = 20;
-inline constexpr int kVorelMarginTop = 20;
-inline constexpr int kVorelMarginBottom = 40;
-inline constexpr int kVorelCaptionPosY = -16;
-
 class EZarnVorelError : public EZarnError {
  public:
   using EZarnError::EZarnError;
@@ -92,6 +84,58 @@ enum TTextBkg : std::uint8_t { tbClear, tbOpaque };
 enum TScaleLocationHoriz : std::uint8_t { slTop, slBottom };
 enum TScaleLocationVert : std::uint8_t { slLeft, slRight };
 
+// The chart's own settings, published or copied with it. The initialisers are
+// what a new chart reports: its standard layout (vol_X1Bottom_Y1Left) and the
+// stored defaults are read from here.
+struct TVorelSettings {
+  int AllocSize = 1000;
+  bool AutoRedraw = true;
+  bool AvoidDuplicateMarks = false;
+  int MinDupMarkDist = 1;
+  std::uint8_t ClassDefault = 0;
+  int MarginLeft = 50;
+  int MarginRight = 20;
+  int MarginTop = 20;
+  int MarginBottom = 40;
+  int ShadowWidth = 0;
+  bool Isometric = false;
+  TvoLayout StandardLayout = vol_X1Bottom_Y1Left;
+  // The device's pixel proportions, measured when the chart is made.
+  int AspectX = 36;
+  int AspectY = 36;
+  GridStyleType GridStyle = gsNone;
+  double GridDx = 0;
+  double GridDy = 0;
+  TColor GridColor = clBlack;
+  TColor DataColor = clBlack;
+  TPenStyle PenStyle = psSolid;
+  std::uint8_t LineWidth = 1;
+  TColor FillColor = clSilver;  // also the text background
+  TColor ChartFrameColor = clBlack;
+  TColor ChartColor = clWhite;
+  TColor WindColor = clBtnFace;
+  std::string Caption;
+  int CaptionPosX = 0;
+  int CaptionPosY = -16;
+  TAlignment CaptionAlignment = taRightJustify;
+  TCaptionAnchorHoriz CaptionAnchorHoriz = cahChartRight;
+  TCaptionAnchorVert CaptionAnchorVert = cavChartTop;
+  int CaptionTrim = 100;
+  TShadowStyle ShadowStyle = ssFlying;
+  TColor ShadowColor = clGrayText;
+  TColor ShadowBakColor = clBtnFace;
+  TTextBkg TextBkStyle = tbClear;
+  TAlignment TextAlignment = taCenter;
+  TMouseActMode MouseAction = maNone;
+  bool MouseCursorFixed = true;
+  TColor MouseTraceColor = clWhite;
+  bool MouseTraceInvert = true;
+  double PanGridDx = 1.0;
+  double PanGridDy = 1.0;
+  double PanGridOffsX = 0;
+  double PanGridOffsY = 0;
+};
+
 // Value names of the enumerations, for stored layouts.
 const TEnumInfo& VoLayoutInfo();
 const TEnumInfo& GridStyleTypeInfo();
@@ -108,6 +152,32 @@ const TEnumInfo& ScaleLocationVertInfo();
 // ---------------------------------------------------------------------------
 // Settings objects
 
+// The plain settings of one chart axis (its font and date format are objects
+// of their own); the initialisers are a new TScaleProps's.
+struct TScalePropsValues {
+  std::string Caption;
+  int CaptionPosX = 0;
+  int CaptionPosY = 0;
+  TAlignment CaptionAlignment = taCenter;
+  TScaleUnitAnchor CaptionAnchor = uaSclTopLft;
+  TColor ColorScale = clBlack;
+  int DecPlaces = -2;
+  bool Logarithmic = false;
+  TFigType LabelType = ftNum;
+  int MinTicks = 3;
+  double RangeLow = 0.0;
+  double RangeHigh = 1.0;
+  bool ShortTicks = true;
+  std::string ScaleInscript;
+  TScaleType ScaleType = sctXT;
+  int VerticalPos = 0;
+  int HorizontalPos = 0;
+  double MinRange = 1e-10;
+  TMouseActMode MouseAction = maNone;
+  std::string UserTickText;
+  bool Visible = false;
+};
+
 // The settings of one axis of one chart layer. Every setter raises OnChange.
 class TScaleProps : public TPersistent {
  public:
@@ -121,52 +191,52 @@ class TScaleProps : public TPersistent {
   // Back to the values of a new object (the loading flag set again).
   virtual void ResetDefaults();
 
-  const std::string& Caption() const { return caption_; }
+  const std::string& Caption() const { return values_.Caption; }
   void SetCaption(const std::string& value);
-  int CaptionPosX() const { return captionPosX_; }
+  int CaptionPosX() const { return values_.CaptionPosX; }
   void SetCaptionPosX(int value);
-  int CaptionPosY() const { return captionPosY_; }
+  int CaptionPosY() const { return values_.CaptionPosY; }
   void SetCaptionPosY(int value);
-  TAlignment CaptionAlignment() const { return captionAlignment_; }
+  TAlignment CaptionAlignment() const { return values_.CaptionAlignment; }
   void SetCaptionAlignment(TAlignment value);
-  TScaleUnitAnchor CaptionAnchor() const { return captionAnchor_; }
+  TScaleUnitAnchor CaptionAnchor() const { return values_.CaptionAnchor; }
   void SetCaptionAnchor(TScaleUnitAnchor value);
-  TColor ColorScale() const { return colorScale_; }
+  TColor ColorScale() const { return values_.ColorScale; }
   void SetColorScale(TColor value);
   TDTLabel& DateFormat() { return dateFormat_; }
   const TDTLabel& DateFormat() const { return dateFormat_; }
   void SetDateFormat(const TDTLabel& value);
-  int DecPlaces() const { return decPlaces_; }
+  int DecPlaces() const { return values_.DecPlaces; }
   void SetDecPlaces(int value);
-  bool Logarithmic() const { return logarithmic_; }
+  bool Logarithmic() const { return values_.Logarithmic; }
   void SetLogarithmic(bool value);
-  TFigType LabelType() const { return labelType_; }
+  TFigType LabelType() const { return values_.LabelType; }
   void SetLabelType(TFigType value);
   TFont& Font() { return font_; }
   const TFont& Font() const { return font_; }
   void SetFont(const TFont& value);
-  int MinTicks() const { return minTicks_; }
+  int MinTicks() const { return values_.MinTicks; }
   void SetMinTicks(int value);
-  double RangeLow() const { return rangeLow_; }
+  double RangeLow() const { return values_.RangeLow; }
   void SetRangeLow(double value);
-  double RangeHigh() const { return rangeHigh_; }
+  double RangeHigh() const { return values_.RangeHigh; }
   void SetRangeHigh(double value);
-  bool ShortTicks() const { return shortTicks_; }
+  bool ShortTicks() const { return values_.ShortTicks; }
   void SetShortTicks(bool value);
-  const std::string& ScaleInscript() const { return scaleInscript_; }
+  const std::string& ScaleInscript() const { return values_.ScaleInscript; }
   void SetScaleInscript(const std::string& value);
-  TScaleType ScaleType() const { return scaleType_; }
+  TScaleType ScaleType() const { return values_.ScaleType; }
   void SetScaleType(TScaleType value);
   // The horizontal position for sctXB/sctXT, the vertical one otherwise.
   int ScalePos() const;
   void SetScalePos(int value);
-  double MinRange() const { return minRange_; }
+  double MinRange() const { return values_.MinRange; }
   void SetMinRange(double value);
-  TMouseActMode MouseAction() const { return mouseAction_; }
+  TMouseActMode MouseAction() const { return values_.MouseAction; }
   void SetMouseAction(TMouseActMode value);
-  const std::string& UserTickText() const { return userTickText_; }
+  const std::string& UserTickText() const { return values_.UserTickText; }
   void SetUserTickText(const std::string& value);
-  bool Visible() const { return visible_; }
+  bool Visible() const { return values_.Visible; }
   void SetVisible(bool value);
 
   // Set from creation until the owning chart's Loaded; while set, Logarithmic
@@ -175,11 +245,11 @@ class TScaleProps : public TPersistent {
   void SetLoadingFlag(bool value) { loading_ = value; }
   // Writes both range ends without checks or OnChange (SetLayerRange).
   void StoreRange(double low, double high) {
-    rangeLow_ = low;
-    rangeHigh_ = high;
+    values_.RangeLow = low;
+    values_.RangeHigh = high;
   }
-  int HorizontalPos() const { return horizPos_; }
-  int VerticalPos() const { return vertPos_; }
+  int HorizontalPos() const { return values_.HorizontalPos; }
+  int VerticalPos() const { return values_.VerticalPos; }
   // Both positions and the scale type without OnChange (layer defaults).
   void StorePlacement(TScaleType type, int horizontalPos, int verticalPos);
 
@@ -189,30 +259,10 @@ class TScaleProps : public TPersistent {
   void Changed();
 
  private:
-  std::string caption_;
-  int captionPosX_ = 0;
-  int captionPosY_ = 0;
-  TAlignment captionAlignment_ = taCenter;
-  TScaleUnitAnchor captionAnchor_ = uaSclTopLft;
-  TColor colorScale_ = clBlack;
+  TScalePropsValues values_;
   TDTLabel dateFormat_;
-  int decPlaces_ = -2;
-  bool logarithmic_ = false;
-  TFigType labelType_ = ftNum;
   TFont font_;
-  int minTicks_ = 3;
   bool loading_ = true;
-  double rangeLow_ = 0.0;
-  double rangeHigh_ = 1.0;
-  bool shortTicks_ = true;
-  std::string scaleInscript_;
-  TScaleType scaleType_ = sctXT;
-  int vertPos_ = 0;
-  int horizPos_ = 0;
-  double minRange_ = 1e-10;
-  TMouseActMode mouseAction_ = maNone;
-  std::string userTickText_;
-  bool visible_ = false;
 };
 
 class TScalePropsHoriz : public TScaleProps {

@@ -29,14 +29,7 @@ void TScale::ResetToDefaults() {
   embedded_ = false;
   externalCanvas_ = nullptr;
   offsetX_ = offsetY_ = 0;
-  colorBackGnd_ = clBtnFace;
-  colorScale_ = clBlack;
-  colorScheme_ = csBWG;
-  colorDark_ = clBlack;
-  colorShadow3D_ = 0x808080;
-  colorHighlight3D_ = 0xFFFFFF;
-  frameStyle_ = fsLowered;
-  mouseAction_ = maNone;
+  controlSettings_ = TScaleControlSettings{};
   OnZoomPan = nullptr;
   OnBeforeScaleRendered = nullptr;
   OnAfterScaleRendered = nullptr;
@@ -70,28 +63,28 @@ void TScale::SetExternalCanvas(TCanvas* Canvas, int OffsetX, int OffsetY) {
 }
 
 void TScale::SetColorBackGnd(TColor value) {
-  if (colorBackGnd_ == value) return;
-  colorBackGnd_ = value;
+  if (controlSettings_.ColorBackGnd == value) return;
+  controlSettings_.ColorBackGnd = value;
   RequestRedraw();
 }
 
 void TScale::SetColorScale(TColor value) {
-  if (colorScale_ == value) return;
-  colorScale_ = value;
+  if (controlSettings_.ColorScale == value) return;
+  controlSettings_.ColorScale = value;
   RequestRedraw();
 }
 
 void TScale::SetColorScheme(TColorScheme value) {
-  if (colorScheme_ == value) return;
-  colorScheme_ = value;
-  colorShadow3D_ = value == csSystem ? clBtnShadow : 0x808080;
-  colorHighlight3D_ = value == csSystem ? clBtnHighlight : 0xFFFFFF;
+  if (controlSettings_.ColorScheme == value) return;
+  controlSettings_.ColorScheme = value;
+  controlSettings_.ColorShadow3D = value == csSystem ? clBtnShadow : 0x808080;
+  controlSettings_.ColorHighlight3D = value == csSystem ? clBtnHighlight : 0xFFFFFF;
   RequestRedraw();
 }
 
 void TScale::SetFrameStyle(TFrameStyle value) {
-  if (frameStyle_ == value) return;
-  frameStyle_ = value;
+  if (controlSettings_.FrameStyle == value) return;
+  controlSettings_.FrameStyle = value;
   RequestRedraw();
 }
 
@@ -127,7 +120,7 @@ void TScale::BoundsChanged(bool sizeChanged) {
 void TScale::DrawOn(TCanvas& canvas, int offsetX, int offsetY) {
   const int w = Width();
   const int h = Height();
-  canvas.Pen().SetColor(colorScale_);
+  canvas.Pen().SetColor(controlSettings_.ColorScale);
   int base;
   switch (ScaleType()) {
     case sctXB:
@@ -149,7 +142,7 @@ void TScale::DrawOn(TCanvas& canvas, int offsetX, int offsetY) {
     DrawVerticalScale(canvas, base);
   }
   if (!ShowBaseLine()) return;
-  canvas.Pen().SetColor(colorScale_);
+  canvas.Pen().SetColor(controlSettings_.ColorScale);
   if (IsHorizontal()) {
     canvas.MoveTo(MarginLeft(), base);
     canvas.LineTo(PixelSum(w, -MarginRight(), -1), base);
@@ -177,14 +170,15 @@ void TScale::Paint() {
   auto image = std::make_unique<TBitmap>(w, h);
   TCanvas& c = image->Canvas();
   c.SetFont(Font());
-  c.Pen().SetColor(colorBackGnd_);
+  c.Pen().SetColor(controlSettings_.ColorBackGnd);
   c.Brush().SetStyle(bsSolid);
-  c.Brush().SetColor(colorBackGnd_);
+  c.Brush().SetColor(controlSettings_.ColorBackGnd);
   c.Rectangle(0, 0, w, h);
   DrawOn(c, 0, 0);
   if (OnAfterScaleRendered) OnAfterScaleRendered(this, c);
-  DrawStyledFrame(c, frameStyle_, 0, 0, w - 1, h - 1, colorHighlight3D_, 0xC0C0C0, colorShadow3D_,
-                  colorDark_, colorDark_);
+  DrawStyledFrame(c, controlSettings_.FrameStyle, 0, 0, w - 1, h - 1,
+                  controlSettings_.ColorHighlight3D, 0xC0C0C0, controlSettings_.ColorShadow3D,
+                  controlSettings_.ColorDark, controlSettings_.ColorDark);
   target.SetCopyMode(cmSrcCopy);
   target.Draw(ox, oy, *image);
 }
@@ -217,7 +211,7 @@ void TScale::MouseMove(TShiftState Shift, int X, int Y) {
   in.H0 = dragHigh0_;
   in.Logarithmic = Logarithmic();
   in.ScaleType = ScaleType();
-  in.MouseAction = mouseAction_;
+  in.MouseAction = controlSettings_.MouseAction;
   in.MarginLeft = MarginLeft();
   in.MarginRight = MarginRight();
   in.MarginTop = MarginTop();
@@ -240,10 +234,10 @@ void TScale::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
 }
 
 void TScale::DblClick() {
-  if (mouseAction_ == maPan) {
-    mouseAction_ = maZoom;
-  } else if (mouseAction_ == maZoom) {
-    mouseAction_ = maPan;
+  if (controlSettings_.MouseAction == maPan) {
+    controlSettings_.MouseAction = maZoom;
+  } else if (controlSettings_.MouseAction == maZoom) {
+    controlSettings_.MouseAction = maPan;
   }
   TCustomControl::DblClick();
 }
@@ -255,13 +249,10 @@ void TScale::Assign(const TPersistent& source) {
     return;
   }
   if (s == this) return;
-  frameStyle_ = s->frameStyle_;
-  colorBackGnd_ = s->colorBackGnd_;
-  colorScale_ = s->colorScale_;
-  colorDark_ = s->colorDark_;
-  colorShadow3D_ = s->colorShadow3D_;
-  colorHighlight3D_ = s->colorHighlight3D_;
-  colorScheme_ = s->colorScheme_;
+  // The mouse action is this control's own mode, which a double click switches.
+  const TMouseActMode mouseAction = controlSettings_.MouseAction;
+  controlSettings_ = s->controlSettings_;
+  controlSettings_.MouseAction = mouseAction;
   AssignEngine(*s);
   offsetX_ = s->offsetX_;
   offsetY_ = s->offsetY_;

@@ -30,9 +30,9 @@ void TScaleEngine::DrawScale(TDrawPass& pass) {
     c.Font().SetPixelsPerInch(dpi);
     c.Font().SetSize(size);
   }
-  c.Brush().SetStyle(transparent_ ? bsClear : bsSolid);
+  c.Brush().SetStyle(settings_.Transparent ? bsClear : bsSolid);
   numTicks_ = 0;
-  switch (labelType_) {
+  switch (settings_.LabelType) {
     case ftDateTime:
       DateTimeSequence(pass);
       break;
@@ -40,14 +40,14 @@ void TScaleEngine::DrawScale(TDrawPass& pass) {
       if (!TimeSequence(pass)) LinearSequence(pass);
       break;
     default:
-      if (logarithmic_) {
+      if (settings_.Logarithmic) {
         LogSequence(pass);
       } else {
         LinearSequence(pass);
       }
       break;
   }
-  if (!caption_.empty()) DrawCaption(pass);
+  if (!settings_.Caption.empty()) DrawCaption(pass);
 }
 
 void TScaleEngine::DrawMark(TDrawPass& pass, int pos, int length) {
@@ -55,10 +55,10 @@ void TScaleEngine::DrawMark(TDrawPass& pass, int pos, int length) {
   const int b = pass.Base;
   if (pass.Horizontal) {
     c.MoveTo(pos, b);
-    c.LineTo(pos, PixelSum(b, scaleType_ == sctXT ? length : -length));
+    c.LineTo(pos, PixelSum(b, settings_.ScaleType == sctXT ? length : -length));
   } else {
     c.MoveTo(b, pos);
-    c.LineTo(PixelSum(b, scaleType_ == sctYR ? -length : length), pos);
+    c.LineTo(PixelSum(b, settings_.ScaleType == sctYR ? -length : length), pos);
   }
 }
 
@@ -66,12 +66,13 @@ void TScaleEngine::TickDrawn(TDrawPass& pass, long double value, int pos) {
   if (!OnScaleTickDrawn) return;
   const int x = pass.Horizontal ? pos : pass.Base;
   const int y = pass.Horizontal ? pass.Base : pos;
-  OnScaleTickDrawn(ScaleSender(), pass.Canvas, scaleType_, static_cast<double>(value), x, y);
+  OnScaleTickDrawn(ScaleSender(), pass.Canvas, settings_.ScaleType, static_cast<double>(value), x,
+                   y);
 }
 
 std::string TScaleEngine::BeforeLabel(long double value, std::string text) {
   if (OnBeforeTickLabel)
-    OnBeforeTickLabel(ScaleSender(), scaleType_, static_cast<double>(value), text);
+    OnBeforeTickLabel(ScaleSender(), settings_.ScaleType, static_cast<double>(value), text);
   return text;
 }
 
@@ -92,10 +93,10 @@ void TScaleEngine::PlaceLabel(TDrawPass& pass, int pos, const std::string& text,
     const std::int64_t width = extentWidth_;
     left = pos + half < width - 2 ? PixelSum(pos, -std::min(half, pos - std::int64_t{2}))
                                   : PixelSum(width, -2 * half, -2);
-    top = scaleType_ == sctXT ? PixelSum(pass.Base, 7, lineShift)
-                              : PixelSum(pass.Base, -h, -7, -lineShift);
+    top = settings_.ScaleType == sctXT ? PixelSum(pass.Base, 7, lineShift)
+                                       : PixelSum(pass.Base, -h, -7, -lineShift);
   } else {
-    left = scaleType_ == sctYR ? PixelSum(pass.Base, -8, -w) : PixelSum(pass.Base, 8);
+    left = settings_.ScaleType == sctYR ? PixelSum(pass.Base, -8, -w) : PixelSum(pass.Base, 8);
     top = lines > 0 ? PixelSum(pos, -3 * std::int64_t{h / 2})
                     : PixelSum(pos, -(centreHeight > 0 ? centreHeight : h) / 2);
   }
@@ -105,11 +106,11 @@ void TScaleEngine::PlaceLabel(TDrawPass& pass, int pos, const std::string& text,
 void TScaleEngine::DrawCaption(TDrawPass& pass) {
   TCanvas& c = pass.Canvas;
   const bool horizontal = pass.Horizontal;
-  const std::int64_t nearMargin = horizontal ? marginLeft_ : marginTop_;
-  const std::int64_t farMargin = horizontal ? marginRight_ : marginBottom_;
+  const std::int64_t nearMargin = horizontal ? settings_.MarginLeft : settings_.MarginTop;
+  const std::int64_t farMargin = horizontal ? settings_.MarginRight : settings_.MarginBottom;
   const std::int64_t extent = horizontal ? extentWidth_ : extentHeight_;
   std::int64_t along;
-  switch (captionAnchor_) {
+  switch (settings_.CaptionAnchor) {
     case uaSclCenter:
       along = nearMargin + (extent - nearMargin - farMargin) / 2;
       break;
@@ -120,15 +121,17 @@ void TScaleEngine::DrawCaption(TDrawPass& pass) {
       along = nearMargin;
       break;
   }
-  int x = horizontal ? PixelSum(along, captionPosX_) : PixelSum(pass.Base, captionPosX_);
-  const int y = horizontal ? PixelSum(pass.Base, captionPosY_) : PixelSum(along, captionPosY_);
-  const int w = c.TextWidth(caption_);
-  if (captionAlignment_ == taRightJustify) {
+  int x = horizontal ? PixelSum(along, settings_.CaptionPosX)
+                     : PixelSum(pass.Base, settings_.CaptionPosX);
+  const int y = horizontal ? PixelSum(pass.Base, settings_.CaptionPosY)
+                           : PixelSum(along, settings_.CaptionPosY);
+  const int w = c.TextWidth(settings_.Caption);
+  if (settings_.CaptionAlignment == taRightJustify) {
     x = PixelSum(x, -w);
-  } else if (captionAlignment_ == taCenter) {
+  } else if (settings_.CaptionAlignment == taCenter) {
     x = PixelSum(x, -(w / 2));
   }
-  c.TextOut(x, y, caption_);
+  c.TextOut(x, y, settings_.Caption);
 }
 
 }  // namespace zarn

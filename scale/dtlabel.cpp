@@ -29,6 +29,16 @@ void TDTLabel::Assign(const TPersistent& source) {
   OnChange = s->OnChange;
 }
 
+void TDTLabel::SetAxisDefaults() {
+  SetTimeFormat(tfHHMMSS);
+  SetDateSeparator('-');
+  SetTimeSeparator(':');
+  SetYearLength(ylYYYY);
+  SetMonthName(true);
+  SetDateOrder(doDDMMYY);
+  SetDateForTime(dtOnePerDay);
+}
+
 void TDTLabel::SetTimeFormat(TTimeFormat value) {
   timeFormat_ = value;
   Changed();

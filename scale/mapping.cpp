@@ -31,82 +31,41 @@ TScaleEngine::~TScaleEngine() {
 }
 
 void TScaleEngine::ResetEngineDefaults() {
+  std::string inscript = std::move(settings_.ScaleInscript);
+  settings_ = TScaleEngineSettings{};
+  settings_.ScaleInscript = std::move(inscript);
   logChecked_ = false;
-  rangeLow_ = 0;
-  rangeHigh_ = 100;
-  minTicks_ = 3;
-  shortTicks_ = true;
-  logarithmic_ = false;
-  scaleType_ = sctXB;
-  marginLeft_ = marginRight_ = marginTop_ = marginBottom_ = 20;
-  labelType_ = ftNum;
-  decPlaces_ = -2;
-  userTickText_.clear();
-  caption_.clear();
-  captionPosX_ = captionPosY_ = 4;
-  captionAlignment_ = taCenter;
-  captionAnchor_ = uaSclTopLft;
-  showBaseLine_ = true;
-  transparent_ = false;
   pixelFactor_ = 1;
   pixelOffset_ = 0;
   OnScaleTickDrawn = nullptr;
   OnBeforeTickLabel = nullptr;
   dateFormat_.OnChange = [this](TObject*) { RequestRedraw(); };
-  dateFormat_.SetTimeFormat(tfHHMMSS);
-  dateFormat_.SetDateSeparator('-');
-  dateFormat_.SetTimeSeparator(':');
-  dateFormat_.SetYearLength(ylYYYY);
-  dateFormat_.SetMonthName(true);
-  dateFormat_.SetDateOrder(doDDMMYY);
-  dateFormat_.SetDateForTime(dtOnePerDay);
+  dateFormat_.SetAxisDefaults();
   UpdateMapping();
 }
 
 void TScaleEngine::AssignEngine(const TScaleEngine& s) {
   OnScaleTickDrawn = s.OnScaleTickDrawn;
   OnBeforeTickLabel = s.OnBeforeTickLabel;
-  logarithmic_ = s.logarithmic_;
+  settings_ = s.settings_;
   pixelFactor_ = s.pixelFactor_;
   pixelOffset_ = s.pixelOffset_;
-  rangeLow_ = s.rangeLow_;
-  rangeHigh_ = s.rangeHigh_;
-  shortTicks_ = s.shortTicks_;
   numTicks_ = s.numTicks_;
-  minTicks_ = s.minTicks_;
-  decPlaces_ = s.decPlaces_;
-  showBaseLine_ = s.showBaseLine_;
-  transparent_ = s.transparent_;
-  labelType_ = s.labelType_;
-  {
-    // The date format keeps its own hook to this engine.
-    TDTLabelChangeEvent hook = std::move(dateFormat_.OnChange);
-    dateFormat_.Assign(s.dateFormat_);
-    dateFormat_.OnChange = std::move(hook);
-  }
-  marginLeft_ = s.marginLeft_;
-  marginRight_ = s.marginRight_;
-  marginTop_ = s.marginTop_;
-  marginBottom_ = s.marginBottom_;
-  captionPosX_ = s.captionPosX_;
-  captionPosY_ = s.captionPosY_;
-  userTickText_ = s.userTickText_;
-  scaleInscript_ = s.scaleInscript_;
   tickList_ = s.tickList_;
-  caption_ = s.caption_;
-  captionAnchor_ = s.captionAnchor_;
-  captionAlignment_ = s.captionAlignment_;
-  scaleType_ = s.scaleType_;
+  // The date format keeps its own hook to this engine.
+  TDTLabelChangeEvent hook = std::move(dateFormat_.OnChange);
+  dateFormat_.Assign(s.dateFormat_);
+  dateFormat_.OnChange = std::move(hook);
 }
 
 void TScaleEngine::StoreRangeLow(double value) {
-  rangeLow_ = value;
-  if (rangeHigh_ == value) rangeHigh_ = OtherEnd(value);
+  settings_.RangeLow = value;
+  if (settings_.RangeHigh == value) settings_.RangeHigh = OtherEnd(value);
 }
 
 void TScaleEngine::StoreRangeHigh(double value) {
-  rangeHigh_ = value;
-  if (rangeLow_ == value) rangeLow_ = OtherEnd(value);
+  settings_.RangeHigh = value;
+  if (settings_.RangeLow == value) settings_.RangeLow = OtherEnd(value);
 }
 
 void TScaleEngine::SetRangeLow(double value) {
@@ -122,67 +81,68 @@ void TScaleEngine::SetRangeHigh(double value) {
 }
 
 void TScaleEngine::SetRange(double Low, double High) {
-  rangeLow_ = Low;
-  rangeHigh_ = Low == High ? OtherEnd(Low) : High;
+  settings_.RangeLow = Low;
+  settings_.RangeHigh = Low == High ? OtherEnd(Low) : High;
   UpdateMapping();
   RequestRedraw();
 }
 
 void TScaleEngine::SetMinTicks(int value) {
-  minTicks_ = value == 0 ? 0 : std::clamp(value, 2, 10);
+  settings_.MinTicks = value == 0 ? 0 : std::clamp(value, 2, 10);
   RequestRedraw();
 }
 
 void TScaleEngine::SetShortTicks(bool value) {
-  if (shortTicks_ == value) return;
-  shortTicks_ = value;
+  if (settings_.ShortTicks == value) return;
+  settings_.ShortTicks = value;
   RequestRedraw();
 }
 
 void TScaleEngine::SetLogarithmic(bool value) {
   if (!value || !logChecked_ ||
-      (rangeLow_ >= 1e-100 && rangeHigh_ >= 1e-100 && labelType_ != ftDateTime))
-    logarithmic_ = value;
+      (settings_.RangeLow >= 1e-100 && settings_.RangeHigh >= 1e-100 &&
+       settings_.LabelType != ftDateTime))
+    settings_.Logarithmic = value;
   UpdateMapping();
   RequestRedraw();
 }
 
 void TScaleEngine::SetScaleType(TScaleType value) {
-  if (scaleType_ == value) return;
-  scaleType_ = value;
+  if (settings_.ScaleType == value) return;
+  settings_.ScaleType = value;
   UpdateMapping();
   RequestRedraw();
 }
 
 void TScaleEngine::SetMarginLeft(int value) {
-  marginLeft_ = std::max(value, 0);
+  settings_.MarginLeft = std::max(value, 0);
   UpdateMapping();
   RequestRedraw();
 }
 
 void TScaleEngine::SetMarginRight(int value) {
-  marginRight_ = std::max(value, 0);
+  settings_.MarginRight = std::max(value, 0);
   UpdateMapping();
   RequestRedraw();
 }
 
 void TScaleEngine::SetMarginTop(int value) {
-  marginTop_ = std::max(value, 0);
+  settings_.MarginTop = std::max(value, 0);
   UpdateMapping();
   RequestRedraw();
 }
 
 void TScaleEngine::SetMarginBottom(int value) {
-  marginBottom_ = std::max(value, 0);
+  settings_.MarginBottom = std::max(value, 0);
   UpdateMapping();
   RequestRedraw();
 }
 
 void TScaleEngine::SetLabelType(TFigType value) {
-  labelType_ = value;
-  if (value == ftTime) decPlaces_ = 4;
-  if (value == ftDateTime && logarithmic_) {
-    logarithmic_ = false;
+  settings_.LabelType = value;
+  if (value == ftTime) settings_.DecPlaces = 4;
+  if (value == ftDateTime && settings_.Logarithmic) {
+    settings_.Logarithmic = false;
     // A logarithmic mapping left in force would misplace every date tick.
     UpdateMapping();
   }
@@ -190,18 +150,18 @@ void TScaleEngine::SetLabelType(TFigType value) {
 }
 
 void TScaleEngine::SetDecPlaces(int value) {
-  decPlaces_ = std::clamp(value, -3, 12);
+  settings_.DecPlaces = std::clamp(value, -3, 12);
   UpdateMapping();
   RequestRedraw();
 }
 
 void TScaleEngine::SetScaleInscript(const std::string& value) {
-  scaleInscript_ = value;
+  settings_.ScaleInscript = value;
   RequestRedraw();
 }
 
 void TScaleEngine::SetUserTickText(const std::string& value) {
-  userTickText_ = value;
+  settings_.UserTickText = value;
   RequestRedraw();
 }
 
@@ -215,37 +175,37 @@ void TScaleEngine::SetDateFormat(const TDTLabel& value) {
 }
 
 void TScaleEngine::SetCaption(const std::string& value) {
-  caption_ = value;
+  settings_.Caption = value;
   RequestRedraw();
 }
 
 void TScaleEngine::SetCaptionPosX(int value) {
-  captionPosX_ = value;
+  settings_.CaptionPosX = value;
   RequestRedraw();
 }
 
 void TScaleEngine::SetCaptionPosY(int value) {
-  captionPosY_ = value;
+  settings_.CaptionPosY = value;
   RequestRedraw();
 }
 
 void TScaleEngine::SetCaptionAlignment(TAlignment value) {
-  captionAlignment_ = value;
+  settings_.CaptionAlignment = value;
   RequestRedraw();
 }
 
 void TScaleEngine::SetCaptionAnchor(TScaleUnitAnchor value) {
-  captionAnchor_ = value;
+  settings_.CaptionAnchor = value;
   RequestRedraw();
 }
 
 void TScaleEngine::SetShowBaseLine(bool value) {
-  showBaseLine_ = value;
+  settings_.ShowBaseLine = value;
   RequestRedraw();
 }
 
 void TScaleEngine::SetTransparent(bool value) {
-  transparent_ = value;
+  settings_.Transparent = value;
   RequestRedraw();
 }
 
@@ -257,8 +217,9 @@ void TScaleEngine::SetExtent(int Width, int Height) {
 
 int TScaleEngine::PixelLength() const {
   using scale_internal::PixelSum;
-  return IsHorizontal() ? PixelSum(extentWidth_, -marginLeft_, -marginRight_, -1)
-                        : PixelSum(extentHeight_, -marginTop_, -marginBottom_, -1);
+  return IsHorizontal()
+             ? PixelSum(extentWidth_, -settings_.MarginLeft, -settings_.MarginRight, -1)
+             : PixelSum(extentHeight_, -settings_.MarginTop, -settings_.MarginBottom, -1);
 }
 
 int TScaleEngine::MaxTickSteps() const {
@@ -270,7 +231,7 @@ int TScaleEngine::MaxTickSteps() const {
 }
 
 void TScaleEngine::UpdateMapping() {
-  if (IsScaleLoading() || rangeHigh_ == rangeLow_) return;
+  if (IsScaleLoading() || settings_.RangeHigh == settings_.RangeLow) return;
   const long double len = PixelLength();
   const bool horizontal = IsHorizontal();
   if (len <= 0) {
@@ -278,9 +239,9 @@ void TScaleEngine::UpdateMapping() {
     pixelOffset_ = (horizontal ? extentWidth_ : extentHeight_) / 2.0;
     return;
   }
-  long double lo = rangeLow_;
-  long double hi = rangeHigh_;
-  if (logarithmic_) {
+  long double lo = settings_.RangeLow;
+  long double hi = settings_.RangeHigh;
+  if (settings_.Logarithmic) {
     if (!(lo > 0) || !(hi > 0)) return;
     lo = std::log(lo);
     hi = std::log(hi);
@@ -289,10 +250,10 @@ void TScaleEngine::UpdateMapping() {
   long double offset;
   if (horizontal) {
     factor = len / (hi - lo);
-    offset = marginLeft_ - lo * factor;
+    offset = settings_.MarginLeft - lo * factor;
   } else {
     factor = len / (lo - hi);
-    offset = marginTop_ - hi * factor;
+    offset = settings_.MarginTop - hi * factor;
   }
   pixelFactor_ = static_cast<double>(factor);
   pixelOffset_ = static_cast<double>(offset);
@@ -300,11 +261,11 @@ void TScaleEngine::UpdateMapping() {
 
 int TScaleEngine::ValueToPixel(double Value) const {
   long double p;
-  if (logarithmic_) {
+  if (settings_.Logarithmic) {
     if (Value > 1e-100) {
       p = std::log(static_cast<long double>(Value)) * pixelFactor_ + pixelOffset_;
     } else {
-      p = rangeHigh_ >= rangeLow_ ? 0 : extentWidth_;
+      p = settings_.RangeHigh >= settings_.RangeLow ? 0 : extentWidth_;
     }
   } else {
     p = static_cast<long double>(pixelFactor_) * Value + pixelOffset_;

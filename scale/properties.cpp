@@ -60,40 +60,43 @@ void PublishDTLabel(TPropertyRegistrar<TDTLabel>& r) {
 
 void PublishScale(TPropertyRegistrar<TScale>& r) {
   using C = TScale;
+  using I = std::int64_t;
+  const TScaleEngineSettings engine;
+  const TScaleControlSettings control;
   r.String("Caption", &C::Caption, &C::SetCaption);
-  r.Int("CaptionPosX", &C::CaptionPosX, &C::SetCaptionPosX).Default(std::int64_t{4});
-  r.Int("CaptionPosY", &C::CaptionPosY, &C::SetCaptionPosY).Default(std::int64_t{4});
+  r.Int("CaptionPosX", &C::CaptionPosX, &C::SetCaptionPosX).Default(I{engine.CaptionPosX});
+  r.Int("CaptionPosY", &C::CaptionPosY, &C::SetCaptionPosY).Default(I{engine.CaptionPosY});
   r.Enum("CaptionAlignment", AlignmentInfo, &C::CaptionAlignment, &C::SetCaptionAlignment)
-      .Default(std::int64_t{taCenter});
+      .Default(I{engine.CaptionAlignment});
   r.Enum("CaptionAnchor", ScaleUnitAnchorInfo(), &C::CaptionAnchor, &C::SetCaptionAnchor)
-      .Default(std::int64_t{uaSclTopLft});
-  r.Color("ColorBackGnd", &C::ColorBackGnd, &C::SetColorBackGnd).Default(std::int64_t{clBtnFace});
-  r.Color("ColorScale", &C::ColorScale, &C::SetColorScale).Default(std::int64_t{clBlack});
+      .Default(I{engine.CaptionAnchor});
+  r.Color("ColorBackGnd", &C::ColorBackGnd, &C::SetColorBackGnd).Default(I{control.ColorBackGnd});
+  r.Color("ColorScale", &C::ColorScale, &C::SetColorScale).Default(I{control.ColorScale});
   r.Enum("ColorScheme", ColorSchemeInfo(), &C::ColorScheme, &C::SetColorScheme)
-      .Default(std::int64_t{csBWG});
+      .Default(I{control.ColorScheme});
   r.Object("DateFormat", [](C& c) -> TDTLabel& { return c.DateFormat(); });
-  r.Int("DecPlaces", &C::DecPlaces, &C::SetDecPlaces).Default(std::int64_t{-2});
+  r.Int("DecPlaces", &C::DecPlaces, &C::SetDecPlaces).Default(I{engine.DecPlaces});
   r.Enum("FrameStyle", FrameStyleInfo(), &C::FrameStyle, &C::SetFrameStyle)
-      .Default(std::int64_t{fsLowered});
-  r.Enum("LabelType", FigTypeInfo(), &C::LabelType, &C::SetLabelType).Default(std::int64_t{ftNum});
-  r.Bool("Logarithmic", &C::Logarithmic, &C::SetLogarithmic).Default(false);
-  r.Int("MarginTop", &C::MarginTop, &C::SetMarginTop).Default(std::int64_t{20});
-  r.Int("MarginBottom", &C::MarginBottom, &C::SetMarginBottom).Default(std::int64_t{20});
-  r.Int("MarginLeft", &C::MarginLeft, &C::SetMarginLeft).Default(std::int64_t{20});
-  r.Int("MarginRight", &C::MarginRight, &C::SetMarginRight).Default(std::int64_t{20});
-  r.Int("MinTicks", &C::MinTicks, &C::SetMinTicks).Default(std::int64_t{3});
+      .Default(I{control.FrameStyle});
+  r.Enum("LabelType", FigTypeInfo(), &C::LabelType, &C::SetLabelType).Default(I{engine.LabelType});
+  r.Bool("Logarithmic", &C::Logarithmic, &C::SetLogarithmic).Default(engine.Logarithmic);
+  r.Int("MarginTop", &C::MarginTop, &C::SetMarginTop).Default(I{engine.MarginTop});
+  r.Int("MarginBottom", &C::MarginBottom, &C::SetMarginBottom).Default(I{engine.MarginBottom});
+  r.Int("MarginLeft", &C::MarginLeft, &C::SetMarginLeft).Default(I{engine.MarginLeft});
+  r.Int("MarginRight", &C::MarginRight, &C::SetMarginRight).Default(I{engine.MarginRight});
+  r.Int("MinTicks", &C::MinTicks, &C::SetMinTicks).Default(I{engine.MinTicks});
   r.Enum("MouseAction", MouseActModeInfo(), &C::MouseAction, &C::SetMouseAction)
-      .Default(std::int64_t{maNone});
+      .Default(I{control.MouseAction});
   // Read-only: what the last drawing recorded.
   r.Int("NumTicks", &C::NumTicks, [](C&, int) {}).NoStore();
-  r.Double("RangeLow", &C::RangeLow, &C::SetRangeLow).Default(0.0);
-  r.Double("RangeHigh", &C::RangeHigh, &C::SetRangeHigh).Default(100.0);
-  r.Bool("ShortTicks", &C::ShortTicks, &C::SetShortTicks).Default(true);
-  r.Bool("ShowBaseLine", &C::ShowBaseLine, &C::SetShowBaseLine).Default(true);
+  r.Double("RangeLow", &C::RangeLow, &C::SetRangeLow).Default(engine.RangeLow);
+  r.Double("RangeHigh", &C::RangeHigh, &C::SetRangeHigh).Default(engine.RangeHigh);
+  r.Bool("ShortTicks", &C::ShortTicks, &C::SetShortTicks).Default(engine.ShortTicks);
+  r.Bool("ShowBaseLine", &C::ShowBaseLine, &C::SetShowBaseLine).Default(engine.ShowBaseLine);
   r.String("ScaleInscript", &C::ScaleInscript, &C::SetScaleInscript);
   r.Enum("ScaleType", ScaleTypeInfo(), &C::ScaleType, &C::SetScaleType)
-      .Default(std::int64_t{sctXB});
-  r.Bool("Transparent", &C::Transparent, &C::SetTransparent).Default(false);
+      .Default(I{engine.ScaleType});
+  r.Bool("Transparent", &C::Transparent, &C::SetTransparent).Default(engine.Transparent);
   r.String("UserTickText", &C::UserTickText, &C::SetUserTickText);
   r.Event("OnZoomPan", &C::OnZoomPan);
   r.Event("OnScaleTickDrawn", &C::OnScaleTickDrawn);

@@ -158,8 +158,8 @@ std::int64_t Mod(std::int64_t a, std::int64_t q) {
 void TScaleEngine::DateTimeMessage(TDrawPass& pass, std::string_view oneLine,
                                    std::initializer_list<std::string_view> lines) {
   TCanvas& c = pass.Canvas;
-  const int mid =
-      ValueToPixel(static_cast<double>((static_cast<long double>(rangeLow_) + rangeHigh_) / 2));
+  const int mid = ValueToPixel(static_cast<double>(
+      (static_cast<long double>(settings_.RangeLow) + settings_.RangeHigh) / 2));
   if (pass.Horizontal) {
     c.TextOut(PixelSum(mid, -(c.TextWidth(oneLine) / 2)), PixelSum(pass.Base, 7), oneLine);
     return;
@@ -167,8 +167,8 @@ void TScaleEngine::DateTimeMessage(TDrawPass& pass, std::string_view oneLine,
   const int h = c.TextHeight("T");
   int top = PixelSum(mid, -h);
   for (std::string_view line : lines) {
-    const int x =
-        scaleType_ == sctYR ? PixelSum(pass.Base, -c.TextWidth(line), -2) : PixelSum(pass.Base, 2);
+    const int x = settings_.ScaleType == sctYR ? PixelSum(pass.Base, -c.TextWidth(line), -2)
+                                               : PixelSum(pass.Base, 2);
     c.TextOut(x, top, line);
     top = PixelSum(top, h);
   }
@@ -201,15 +201,15 @@ void TScaleEngine::CalendarTick(TDrawPass& pass, long double t, bool isLong,
 }
 
 void TScaleEngine::DateTimeSequence(TDrawPass& pass) {
-  const long double low = rangeLow_;
-  const long double high = rangeHigh_;
+  const long double low = settings_.RangeLow;
+  const long double high = settings_.RangeHigh;
   if (!std::isfinite(low) || !std::isfinite(high) || high < low || low < -693593 ||
       high > 3000000) {
     DateTimeMessage(pass, "invalid DateTime scale", {"invalid", "DateTime", "scale"});
     return;
   }
   // MinTicks 0 leaves no ideal step: taken as 1.
-  const long double ideal = (high - low) / (minTicks_ == 0 ? 1 : minTicks_);
+  const long double ideal = (high - low) / (settings_.MinTicks == 0 ? 1 : settings_.MinTicks);
   if (pass.Horizontal) {
     if (ideal <= 0.000011574L) return DateTimeMessage(pass, "DateTime range is below 1 second", {});
     if (ideal <= 0.00069444L) return ClockTicks(pass, 86400, cuSeconds, ideal);
@@ -240,8 +240,8 @@ void TScaleEngine::ClockTicks(TDrawPass& pass, long double unitsPerDay, int unit
       shortStep = row.Short[i];
     }
   }
-  const long double low = rangeLow_;
-  const long double high = rangeHigh_;
+  const long double low = settings_.RangeLow;
+  const long double high = settings_.RangeHigh;
   const long double longDist = q / unitsPerDay;
   const long double shortDist = shortStep / unitsPerDay;
   const long double dayStart = Floor(low);
@@ -249,11 +249,11 @@ void TScaleEngine::ClockTicks(TDrawPass& pass, long double unitsPerDay, int unit
   // before RangeLow counts as on it.
   const long double units = (low - kEndTolerance - dayStart) * unitsPerDay;
   long double t0 = dayStart + std::ceil(units / q) * longDist;
-  if (shortTicks_) {
+  if (settings_.ShortTicks) {
     for (int i = 0; i < 64 && t0 > low; ++i)
       t0 -= shortDist;
   }
-  const long double step = shortTicks_ ? shortDist : longDist;
+  const long double step = settings_.ShortTicks ? shortDist : longDist;
   const std::string pattern = ClockPattern(static_cast<TClockUnit>(unit), dateFormat_.TimeFormat(),
                                            dateFormat_.TimeSeparator());
   for (int i = 0; i < pass.MaxSteps; ++i) {
@@ -261,7 +261,7 @@ void TScaleEngine::ClockTicks(TDrawPass& pass, long double unitsPerDay, int unit
     if (!(t - high < kEndTolerance)) break;
     if (t < low - kEndTolerance) continue;
     const long double k = t / longDist;
-    const bool isLong = !shortTicks_ || std::fabs(k - RoundAway(k)) < 0.1L;
+    const bool isLong = !settings_.ShortTicks || std::fabs(k - RoundAway(k)) < 0.1L;
     CalendarTick(pass, t, isLong, isLong ? FormatDays(pattern, t) : std::string(), true);
   }
 }
@@ -271,14 +271,14 @@ void TScaleEngine::DayTicks(TDrawPass& pass, long double ideal) {
   for (int s : kDaySteps)
     if (s <= ideal) q = s;
   const int shortStep = q <= 7 ? 1 : 7;
-  const long double low = rangeLow_;
-  const long double high = rangeHigh_;
+  const long double low = settings_.RangeLow;
+  const long double high = settings_.RangeHigh;
   int year = 0, month = 0, day = 0;
   if (!DecodeDays(low, year, month, day)) return;
   const long double jan1 = FirstOfMonth(year, 1);
   const long double first = jan1 + q * Int((low - jan1) / q);
   const std::int64_t remainder = Mod(static_cast<std::int64_t>(RoundEven(first)), q);
-  const long double step = shortTicks_ ? shortStep : q;
+  const long double step = settings_.ShortTicks ? shortStep : q;
   const std::string pattern = DayPattern(dateFormat_);
   for (int i = 0; i < pass.MaxSteps; ++i) {
     const long double t = first + i * step;
@@ -294,8 +294,8 @@ void TScaleEngine::MonthTicks(TDrawPass& pass, long double ideal) {
   int q = 1;
   for (int s : kMonthSteps)
     if (s <= months) q = s;
-  const long double low = rangeLow_;
-  const long double high = rangeHigh_;
+  const long double low = settings_.RangeLow;
+  const long double high = settings_.RangeHigh;
   int year = 0, month = 0, day = 0;
   if (!DecodeDays(low, year, month, day)) return;
   auto advance = [&](int by) {
@@ -305,17 +305,17 @@ void TScaleEngine::MonthTicks(TDrawPass& pass, long double ideal) {
       ++year;
     }
   };
-  if (!shortTicks_ && q > 1) {
+  if (!settings_.ShortTicks && q > 1) {
     do {
       advance(1);
     } while (month % q != 1);
   }
   const std::string pattern = MonthPattern(dateFormat_);
-  for (int i = 0; i < pass.MaxSteps; ++i, advance(shortTicks_ ? 1 : q)) {
+  for (int i = 0; i < pass.MaxSteps; ++i, advance(settings_.ShortTicks ? 1 : q)) {
     const long double t = FirstOfMonth(year, month);
     if (!(t - high < kEndTolerance)) break;  // also past the calendar's end
     if (t < low - kEndTolerance) continue;
-    const bool isLong = !(shortTicks_ && q > 1 && month % q != 1);
+    const bool isLong = !(settings_.ShortTicks && q > 1 && month % q != 1);
     CalendarTick(pass, t, isLong, isLong ? FormatDays(pattern, t) : std::string(), false);
   }
 }
@@ -327,12 +327,12 @@ void TScaleEngine::YearTicks(TDrawPass& pass, long double ideal) {
   const int f = years >= 5 * decade ? 5 : years >= 2 * decade ? 2 : 1;
   const auto h = static_cast<std::int64_t>(RoundEven(Int(decade) * f));
   std::int64_t shortStep = h;
-  if (shortTicks_ && h > 1)
+  if (settings_.ShortTicks && h > 1)
     shortStep = static_cast<std::int64_t>(RoundEven(f == 5 ? h / 5.0L : h / 2.0L));
   shortStep = std::max<std::int64_t>(shortStep, 1);
 
-  const long double low = rangeLow_;
-  const long double high = rangeHigh_;
+  const long double low = settings_.RangeLow;
+  const long double high = settings_.RangeHigh;
   int lowYear = 0, month = 0, day = 0;
   if (!DecodeDays(low, lowYear, month, day)) return;
   std::int64_t year = (lowYear + shortStep - 1) / shortStep * shortStep;
@@ -343,7 +343,7 @@ void TScaleEngine::YearTicks(TDrawPass& pass, long double ideal) {
     const std::int64_t shownYear = last ? 9999 : year;
     if (!(t - high < kEndTolerance)) break;
     if (t >= low - kEndTolerance) {
-      const bool isLong = !(shortTicks_ && shownYear % h != 0);
+      const bool isLong = !(settings_.ShortTicks && shownYear % h != 0);
       std::string label;
       if (isLong && dateFormat_.YearLength() == ylYYYY) label = std::to_string(shownYear);
       if (isLong && dateFormat_.YearLength() == ylYY) label = FormatDays("yy", t);

@@ -13,7 +13,7 @@ using scale_internal::RoundEven;
 
 void TScaleEngine::LinearLabel(TDrawPass& pass, long double& p, int n, int pos) {
   const int k = pass.Decimals;
-  const long double span = static_cast<long double>(rangeHigh_) - rangeLow_;
+  const long double span = static_cast<long double>(settings_.RangeHigh) - settings_.RangeLow;
   std::string text;
   if (std::fabs(p / span) < 1e-14L) {
     // Sums of tick distances leave 1e-17 where 0 is meant.
@@ -27,26 +27,26 @@ void TScaleEngine::LinearLabel(TDrawPass& pass, long double& p, int n, int pos) 
     text = FormatTickNumber(p, k);
   }
   if (text.size() > 14) text.resize(14);
-  if (decPlaces_ == 0 && std::fabs(p - RoundEven(p)) > 0.000001L) text.clear();
-  if (labelType_ == ftUserText) {
-    text = UserTickTextPiece(userTickText_, n);
+  if (settings_.DecPlaces == 0 && std::fabs(p - RoundEven(p)) > 0.000001L) text.clear();
+  if (settings_.LabelType == ftUserText) {
+    text = UserTickTextPiece(settings_.UserTickText, n);
   } else {
-    text = ApplyInscript(text, scaleInscript_);
+    text = ApplyInscript(text, settings_.ScaleInscript);
   }
   PlaceLabel(pass, pos, BeforeLabel(p, std::move(text)), pass.ZeroHeight, 0);
 }
 
 void TScaleEngine::LinearSequence(TDrawPass& pass) {
-  const TTickStep step = NiceTickStep(minTicks_, rangeLow_, rangeHigh_);
+  const TTickStep step = NiceTickStep(settings_.MinTicks, settings_.RangeLow, settings_.RangeHigh);
   if (step.TickDistance == 0) return;
   const long double dist = step.TickDistance;
   const long double first = step.FirstTick;
   const long double s = dist / step.ShortTickCount;
-  const long double d = rangeHigh_ > rangeLow_ ? 1 : -1;
-  const long double low = rangeLow_;
-  const long double high = rangeHigh_;
+  const long double d = settings_.RangeHigh > settings_.RangeLow ? 1 : -1;
+  const long double low = settings_.RangeLow;
+  const long double high = settings_.RangeHigh;
 
-  if (shortTicks_) {
+  if (settings_.ShortTicks) {
     const long double s0 = first - dist;
     for (int i = 0; i < pass.MaxSteps; ++i) {
       const long double p = s0 + i * s;
@@ -60,15 +60,15 @@ void TScaleEngine::LinearSequence(TDrawPass& pass) {
     }
   }
 
-  const bool labels = labelType_ != ftNoFigs;
-  pass.Decimals = AutoDecimals(decPlaces_, rangeHigh_, rangeLow_);
+  const bool labels = settings_.LabelType != ftNoFigs;
+  pass.Decimals = AutoDecimals(settings_.DecPlaces, settings_.RangeHigh, settings_.RangeLow);
   if (labels && !pass.Horizontal) pass.ZeroHeight = pass.Canvas.TextHeight("0");
   const int length = pass.Horizontal ? 7 : 6;
   for (int i = 0; i < pass.MaxSteps; ++i) {
     long double p = first + i * dist;
     const int pos = ValueToPixel(static_cast<double>(p));
     DrawMark(pass, pos, length);
-    if (!pass.Horizontal || !shortTicks_) Record(static_cast<double>(p));
+    if (!pass.Horizontal || !settings_.ShortTicks) Record(static_cast<double>(p));
     if (pass.Horizontal) {
       if (labels) LinearLabel(pass, p, i + 1, pos);
       TickDrawn(pass, p, pos);

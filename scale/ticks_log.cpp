@@ -21,36 +21,37 @@ void TScaleEngine::LogLabel(TDrawPass& pass, long double v, int f, int exponent,
     text = FormatTickNumber(v, k);
   }
   if (text.size() > 14) text.resize(14);
-  if (decPlaces_ == -2 && text.find('.') != std::string::npos &&
+  if (settings_.DecPlaces == -2 && text.find('.') != std::string::npos &&
       text.find_first_of("eE") == std::string::npos) {
     while (!text.empty() && text.back() == '0')
       text.pop_back();
     if (!text.empty() && text.back() == '.') text.pop_back();
   }
   ++pass.LabelCount;
-  if (labelType_ == ftUserText) {
-    text = UserTickTextPiece(userTickText_, pass.LabelCount);
+  if (settings_.LabelType == ftUserText) {
+    text = UserTickTextPiece(settings_.UserTickText, pass.LabelCount);
   } else {
-    text = ApplyInscript(text, scaleInscript_);
+    text = ApplyInscript(text, settings_.ScaleInscript);
   }
   PlaceLabel(pass, pos, BeforeLabel(v, std::move(text)), pass.ZeroHeight, 0);
 }
 
 void TScaleEngine::LogSequence(TDrawPass& pass) {
   const long double decades =
-      std::fabs(std::log(static_cast<long double>(rangeHigh_) / rangeLow_) / std::log(10.0L));
+      std::fabs(std::log(static_cast<long double>(settings_.RangeHigh) / settings_.RangeLow) /
+                std::log(10.0L));
   if (decades < 1) {
     LinearSequence(pass);
     return;
   }
-  const long double lo = std::min(rangeLow_, rangeHigh_);
-  const long double hi = std::max(rangeLow_, rangeHigh_);
+  const long double lo = std::min(settings_.RangeLow, settings_.RangeHigh);
+  const long double hi = std::max(settings_.RangeLow, settings_.RangeHigh);
   // Ends that cannot be shown logarithmically get no ticks (the mapping was
   // left as it was for them, too).
   if (!(lo > 0) || !std::isfinite(hi)) return;
-  const bool dense = minTicks_ > decades + 0.5L;
-  const bool labels = labelType_ != ftNoFigs;
-  pass.Decimals = AutoLogDecimals(decPlaces_, rangeLow_, rangeHigh_);
+  const bool dense = settings_.MinTicks > decades + 0.5L;
+  const bool labels = settings_.LabelType != ftNoFigs;
+  pass.Decimals = AutoLogDecimals(settings_.DecPlaces, settings_.RangeLow, settings_.RangeHigh);
   if (labels && !pass.Horizontal) pass.ZeroHeight = pass.Canvas.TextHeight("0");
 
   constexpr long double kTol = 0.999999999L;
@@ -60,7 +61,7 @@ void TScaleEngine::LogSequence(TDrawPass& pass) {
     const long double decade = PowerOfTen(exponent);
     for (int f = 1; f <= (dense ? 9 : 1) && drawn < pass.MaxSteps; ++f) {
       const bool labelled = f == 1 || f == 2 || f == 5;
-      if (!labelled && !shortTicks_) continue;
+      if (!labelled && !settings_.ShortTicks) continue;
       const long double v = f * decade;
       if (!(lo < v / kTol && hi > kTol * v)) continue;
       ++drawn;

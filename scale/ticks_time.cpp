@@ -35,10 +35,10 @@ constexpr long double kTol = 0.999999999L;
 }  // namespace
 
 bool TScaleEngine::TimeSequence(TDrawPass& pass) {
-  const long double low = rangeLow_;
-  const long double high = rangeHigh_;
-  const long double ideal = minTicks_ == 0 ? std::numeric_limits<long double>::infinity()
-                                           : std::fabs(high - low) / minTicks_;
+  const long double low = settings_.RangeLow;
+  const long double high = settings_.RangeHigh;
+  const long double ideal = settings_.MinTicks == 0 ? std::numeric_limits<long double>::infinity()
+                                                    : std::fabs(high - low) / settings_.MinTicks;
   int entry = 28;
   while (entry > 0 && ideal < kTimeTickSteps[static_cast<std::size_t>(entry)].Distance)
     --entry;
@@ -65,7 +65,7 @@ bool TScaleEngine::TimeSequence(TDrawPass& pass) {
   const long double upper = b > 0 ? b / kTol : b * kTol;
   auto inside = [&](long double p) { return p >= lower && p <= upper; };
 
-  if (shortTicks_) {
+  if (settings_.ShortTicks) {
     for (int t = 0; t <= n; ++t) {
       const long double p = start + t * s;
       if (!inside(p)) continue;
@@ -81,7 +81,7 @@ bool TScaleEngine::TimeSequence(TDrawPass& pass) {
     const long double p = start + t * s;
     const long double k = p / dist;
     if (!(std::fabs(k - RoundAway(k)) < 0.01L) || !inside(p)) continue;
-    if (!pass.Horizontal || !shortTicks_) Record(static_cast<double>(p));
+    if (!pass.Horizontal || !settings_.ShortTicks) Record(static_cast<double>(p));
     const int pos = ValueToPixel(static_cast<double>(p));
     DrawMark(pass, pos, pass.Horizontal ? 7 : 6);
     PlaceLabel(pass, pos, BeforeLabel(p, ElapsedTimeText(p, withMs)), pass.ZeroHeight, 0);

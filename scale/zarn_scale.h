@@ -81,6 +81,8 @@ class TDTLabel : public TPersistent {
   std::string_view ClassName() const override { return "TDTLabel"; }
   // Copies the seven settings and the OnChange handler, without calling it.
   void Assign(const TPersistent& source) override;
+  // The values an axis starts with, each set through its setter.
+  void SetAxisDefaults();
 
   TTimeFormat TimeFormat() const { return timeFormat_; }
   void SetTimeFormat(TTimeFormat value);
@@ -148,6 +150,43 @@ inline constexpr int kMaxRecordedTicks = 250;
 // The most ticks one drawing of a scale draws.
 inline constexpr int kMaxDrawnTicks = 10000;
 
+// The engine's settings; the initialisers are a new axis's, and its stored defaults.
+struct TScaleEngineSettings {
+  double RangeLow = 0;
+  double RangeHigh = 100;
+  int MinTicks = 3;
+  bool ShortTicks = true;
+  bool Logarithmic = false;
+  TScaleType ScaleType = sctXB;
+  int MarginLeft = 20;
+  int MarginRight = 20;
+  int MarginTop = 20;
+  int MarginBottom = 20;
+  TFigType LabelType = ftNum;
+  int DecPlaces = -2;
+  std::string ScaleInscript;
+  std::string UserTickText;
+  std::string Caption;
+  int CaptionPosX = 4;
+  int CaptionPosY = 4;
+  TAlignment CaptionAlignment = taCenter;
+  TScaleUnitAnchor CaptionAnchor = uaSclTopLft;
+  bool ShowBaseLine = true;
+  bool Transparent = false;
+};
+
+// What the TScale control adds to its engine's settings, as a new one has them.
+struct TScaleControlSettings {
+  TColor ColorBackGnd = clBtnFace;
+  TColor ColorScale = clBlack;
+  TColorScheme ColorScheme = csBWG;
+  TColor ColorDark = clBlack;
+  TColor ColorShadow3D = 0x808080;
+  TColor ColorHighlight3D = 0xFFFFFF;
+  TFrameStyle FrameStyle = fsLowered;
+  TMouseActMode MouseAction = maNone;
+};
+
 // The engine behind every axis: settings, mapping, tick list and drawing on a
 // canvas. TScale adds the control around it; the engine on its own has no
 // window and never paints by itself.
@@ -159,56 +198,56 @@ class TScaleEngine {
   TScaleEngine& operator=(const TScaleEngine&) = delete;
 
   // Range ends are never equal: making them so moves the other end by 1.
-  double RangeLow() const { return rangeLow_; }
+  double RangeLow() const { return settings_.RangeLow; }
   void SetRangeLow(double value);
-  double RangeHigh() const { return rangeHigh_; }
+  double RangeHigh() const { return settings_.RangeHigh; }
   void SetRangeHigh(double value);
   void SetRange(double Low, double High);
 
-  int MinTicks() const { return minTicks_; }
+  int MinTicks() const { return settings_.MinTicks; }
   void SetMinTicks(int value);  // 0, or clamped to 2 .. 10
-  bool ShortTicks() const { return shortTicks_; }
+  bool ShortTicks() const { return settings_.ShortTicks; }
   void SetShortTicks(bool value);
-  bool Logarithmic() const { return logarithmic_; }
+  bool Logarithmic() const { return settings_.Logarithmic; }
   void SetLogarithmic(bool value);
-  TScaleType ScaleType() const { return scaleType_; }
+  TScaleType ScaleType() const { return settings_.ScaleType; }
   void SetScaleType(TScaleType value);
-  bool IsHorizontal() const { return scaleType_ == sctXB || scaleType_ == sctXT; }
+  bool IsHorizontal() const { return settings_.ScaleType == sctXB || settings_.ScaleType == sctXT; }
 
-  int MarginLeft() const { return marginLeft_; }
+  int MarginLeft() const { return settings_.MarginLeft; }
   void SetMarginLeft(int value);  // negative values become 0
-  int MarginRight() const { return marginRight_; }
+  int MarginRight() const { return settings_.MarginRight; }
   void SetMarginRight(int value);
-  int MarginTop() const { return marginTop_; }
+  int MarginTop() const { return settings_.MarginTop; }
   void SetMarginTop(int value);
-  int MarginBottom() const { return marginBottom_; }
+  int MarginBottom() const { return settings_.MarginBottom; }
   void SetMarginBottom(int value);
 
-  TFigType LabelType() const { return labelType_; }
+  TFigType LabelType() const { return settings_.LabelType; }
   void SetLabelType(TFigType value);
-  int DecPlaces() const { return decPlaces_; }
+  int DecPlaces() const { return settings_.DecPlaces; }
   void SetDecPlaces(int value);  // clamped to -3 .. 12
-  const std::string& ScaleInscript() const { return scaleInscript_; }
+  const std::string& ScaleInscript() const { return settings_.ScaleInscript; }
   void SetScaleInscript(const std::string& value);
-  const std::string& UserTickText() const { return userTickText_; }
+  const std::string& UserTickText() const { return settings_.UserTickText; }
   void SetUserTickText(const std::string& value);
   TDTLabel& DateFormat() { return dateFormat_; }
   const TDTLabel& DateFormat() const { return dateFormat_; }
   void SetDateFormat(const TDTLabel& value);
 
-  const std::string& Caption() const { return caption_; }
+  const std::string& Caption() const { return settings_.Caption; }
   void SetCaption(const std::string& value);
-  int CaptionPosX() const { return captionPosX_; }
+  int CaptionPosX() const { return settings_.CaptionPosX; }
   void SetCaptionPosX(int value);
-  int CaptionPosY() const { return captionPosY_; }
+  int CaptionPosY() const { return settings_.CaptionPosY; }
   void SetCaptionPosY(int value);
-  TAlignment CaptionAlignment() const { return captionAlignment_; }
+  TAlignment CaptionAlignment() const { return settings_.CaptionAlignment; }
   void SetCaptionAlignment(TAlignment value);
-  TScaleUnitAnchor CaptionAnchor() const { return captionAnchor_; }
+  TScaleUnitAnchor CaptionAnchor() const { return settings_.CaptionAnchor; }
   void SetCaptionAnchor(TScaleUnitAnchor value);
-  bool ShowBaseLine() const { return showBaseLine_; }
+  bool ShowBaseLine() const { return settings_.ShowBaseLine; }
   void SetShowBaseLine(bool value);
-  bool Transparent() const { return transparent_; }
+  bool Transparent() const { return settings_.Transparent; }
   void SetTransparent(bool value);
 
   // The mapping: pixel = PixelFactor * value + PixelOffset (of ln value when logarithmic).
@@ -282,33 +321,13 @@ class TScaleEngine {
   void LogLabel(TDrawPass& pass, long double v, int f, int exponent, int pos);
   void DrawCaption(TDrawPass& pass);
 
-  double rangeLow_ = 0;
-  double rangeHigh_ = 100;
-  int minTicks_ = 3;
-  bool shortTicks_ = true;
-  bool logarithmic_ = false;
+  TScaleEngineSettings settings_;
   bool logChecked_ = false;
-  TScaleType scaleType_ = sctXB;
-  int marginLeft_ = 20;
-  int marginRight_ = 20;
-  int marginTop_ = 20;
-  int marginBottom_ = 20;
   double pixelFactor_ = 1;
   double pixelOffset_ = 0;
   int numTicks_ = 0;
   std::array<double, kMaxRecordedTicks> tickList_{};
-  TFigType labelType_ = ftNum;
-  int decPlaces_ = -2;
-  std::string scaleInscript_;
-  std::string userTickText_;
   TDTLabel dateFormat_;
-  std::string caption_;
-  int captionPosX_ = 4;
-  int captionPosY_ = 4;
-  TAlignment captionAlignment_ = taCenter;
-  TScaleUnitAnchor captionAnchor_ = uaSclTopLft;
-  bool showBaseLine_ = true;
-  bool transparent_ = false;
   int extentWidth_ = 400;
   int extentHeight_ = 400;
 };
@@ -326,19 +345,19 @@ class TScale : public TCustomControl, public TScaleEngine {
   // redraws; other sources go the platform's way.
   void Assign(const TPersistent& source) override;
 
-  TColor ColorBackGnd() const { return colorBackGnd_; }
+  TColor ColorBackGnd() const { return controlSettings_.ColorBackGnd; }
   void SetColorBackGnd(TColor value);
-  TColor ColorScale() const { return colorScale_; }
+  TColor ColorScale() const { return controlSettings_.ColorScale; }
   void SetColorScale(TColor value);
-  TColorScheme ColorScheme() const { return colorScheme_; }
+  TColorScheme ColorScheme() const { return controlSettings_.ColorScheme; }
   void SetColorScheme(TColorScheme value);
-  TColor ColorDark() const { return colorDark_; }
-  TColor ColorShadow3D() const { return colorShadow3D_; }
-  TColor ColorHighlight3D() const { return colorHighlight3D_; }
-  TFrameStyle FrameStyle() const { return frameStyle_; }
+  TColor ColorDark() const { return controlSettings_.ColorDark; }
+  TColor ColorShadow3D() const { return controlSettings_.ColorShadow3D; }
+  TColor ColorHighlight3D() const { return controlSettings_.ColorHighlight3D; }
+  TFrameStyle FrameStyle() const { return controlSettings_.FrameStyle; }
   void SetFrameStyle(TFrameStyle value);
-  TMouseActMode MouseAction() const { return mouseAction_; }
-  void SetMouseAction(TMouseActMode value) { mouseAction_ = value; }
+  TMouseActMode MouseAction() const { return controlSettings_.MouseAction; }
+  void SetMouseAction(TMouseActMode value) { controlSettings_.MouseAction = value; }
 
   void ResetToDefaults();
   bool Suspended() const { return suspended_; }
@@ -376,14 +395,7 @@ class TScale : public TCustomControl, public TScaleEngine {
   void DrawOn(TCanvas& canvas, int offsetX, int offsetY);
   bool InActiveArea(int X, int Y) const;
 
-  TColor colorBackGnd_ = clBtnFace;
-  TColor colorScale_ = clBlack;
-  TColorScheme colorScheme_ = csBWG;
-  TColor colorDark_ = clBlack;
-  TColor colorShadow3D_ = 0x808080;
-  TColor colorHighlight3D_ = 0xFFFFFF;
-  TFrameStyle frameStyle_ = fsLowered;
-  TMouseActMode mouseAction_ = maNone;
+  TScaleControlSettings controlSettings_;
   bool suspended_ = true;
   bool embedded_ = false;
   TCanvas* externalCanvas_ = nullptr;

@@ -9,26 +9,26 @@
 namespace zarn {
 
 void TCustomVorel::SetAvoidDuplicateMarks(bool value) {
-  if (value == avoidDuplicateMarks_) return;
-  avoidDuplicateMarks_ = value;
+  if (value == settings_.AvoidDuplicateMarks) return;
+  settings_.AvoidDuplicateMarks = value;
   vorel_detail::PlotChanged(*this);
   Paint();
 }
 
 void TCustomVorel::SetMinDupMarkDist(int value) {
   value = std::clamp(value, 1, 3);
-  if (value == minDupMarkDist_) return;
-  minDupMarkDist_ = value;
+  if (value == settings_.MinDupMarkDist) return;
+  settings_.MinDupMarkDist = value;
   vorel_detail::PlotChanged(*this);
   Paint();
 }
 
 void TCustomVorel::SetClassDefault(std::uint8_t value) {
-  if (value != 255) classDefault_ = value;
+  if (value != 255) settings_.ClassDefault = value;
 }
 
 void TCustomVorel::SetGridStyle(GridStyleType value) {
-  gridStyle_ = value;
+  settings_.GridStyle = value;
   RedrawIfAuto();
 }
 
@@ -36,105 +36,105 @@ void TCustomVorel::SetGridStyle(GridStyleType value) {
 // pixel conversion.
 void TCustomVorel::SetGridDx(double value) {
   if (!(value >= -3) || !std::isfinite(value)) return;
-  gridDx_ = value;
+  settings_.GridDx = value;
   RedrawIfAuto();
 }
 
 void TCustomVorel::SetGridDy(double value) {
   if (!(value >= -3) || !std::isfinite(value)) return;
-  gridDy_ = value;
+  settings_.GridDy = value;
   RedrawIfAuto();
 }
 
 void TCustomVorel::SetGridColor(TColor value) {
-  gridColor_ = value;
+  settings_.GridColor = value;
   RedrawIfAuto();
 }
 
 void TCustomVorel::SetChartFrameColor(TColor value) {
-  chartFrameColor_ = value;
+  settings_.ChartFrameColor = value;
   RedrawIfAuto();
 }
 
 void TCustomVorel::SetChartColor(TColor value) {
-  chartColor_ = value;
+  settings_.ChartColor = value;
   RedrawIfAuto();
 }
 
 void TCustomVorel::SetWindColor(TColor value) {
-  windColor_ = value;
+  settings_.WindColor = value;
   RedrawIfAuto();
 }
 
 void TCustomVorel::SetCaption(const std::string& value) {
-  caption_ = value;
+  settings_.Caption = value;
   RedrawIfAuto();
 }
 
 void TCustomVorel::SetCaptionPosX(int value) {
-  captionPosX_ = value;
+  settings_.CaptionPosX = value;
   RedrawIfAuto();
 }
 
 void TCustomVorel::SetCaptionPosY(int value) {
-  captionPosY_ = value;
+  settings_.CaptionPosY = value;
   RedrawIfAuto();
 }
 
 void TCustomVorel::SetCaptionAlignment(TAlignment value) {
-  captionAlignment_ = value;
+  settings_.CaptionAlignment = value;
   RedrawIfAuto();
 }
 
 void TCustomVorel::SetCaptionAnchorHoriz(TCaptionAnchorHoriz value) {
-  captionAnchorHoriz_ = value;
+  settings_.CaptionAnchorHoriz = value;
   RedrawIfAuto();
 }
 
 void TCustomVorel::SetCaptionAnchorVert(TCaptionAnchorVert value) {
-  captionAnchorVert_ = value;
+  settings_.CaptionAnchorVert = value;
   RedrawIfAuto();
 }
 
 // 0 switches trimming off.
 void TCustomVorel::SetCaptionTrim(int value) {
-  captionTrim_ = value == 0 ? 0 : std::clamp(value, 5, 100);
+  settings_.CaptionTrim = value == 0 ? 0 : std::clamp(value, 5, 100);
   RedrawIfAuto();
 }
 
 void TCustomVorel::SetPanGridDx(double value) {
-  if (std::isfinite(value)) panGridDx_ = value;
+  if (std::isfinite(value)) settings_.PanGridDx = value;
 }
 
 void TCustomVorel::SetPanGridDy(double value) {
-  if (std::isfinite(value)) panGridDy_ = value;
+  if (std::isfinite(value)) settings_.PanGridDy = value;
 }
 
 void TCustomVorel::SetPanGridOffsX(double value) {
-  if (std::isfinite(value)) panGridOffsX_ = value;
+  if (std::isfinite(value)) settings_.PanGridOffsX = value;
 }
 
 void TCustomVorel::SetPanGridOffsY(double value) {
-  if (std::isfinite(value)) panGridOffsY_ = value;
+  if (std::isfinite(value)) settings_.PanGridOffsY = value;
 }
 
 void TCustomVorel::SetShadowStyle(TShadowStyle value) {
-  shadowStyle_ = value;
+  settings_.ShadowStyle = value;
   RedrawIfAuto();
 }
 
 void TCustomVorel::SetShadowColor(TColor value) {
-  shadowColor_ = value;
+  settings_.ShadowColor = value;
   RedrawIfAuto();
 }
 
 void TCustomVorel::SetShadowBakColor(TColor value) {
-  shadowBakColor_ = value;
+  settings_.ShadowBakColor = value;
   RedrawIfAuto();
 }
 
 void TCustomVorel::SetTextAlignment(TAlignment value) {
-  textAlignment_ = value;
+  settings_.TextAlignment = value;
   RedrawIfAuto();
 }
 

@@ -81,16 +81,16 @@ namespace zarn {
 TvoChartItem& TCustomVorel::AppendItem(std::uint8_t kind, std::uint8_t coordMode, double x,
                                        double y) {
   TVoItemContainer& list = annotationMode_ ? annotations_ : *data_;
-  TvoChartItem& item = list.Append(allocSize_);
+  TvoChartItem& item = list.Append(settings_.AllocSize);
   vorel_detail::PlotChanged(*this);
   item.Kind = kind;
   item.Layer = activeLayer_;
-  item.ItemClass = classDefault_;
-  item.Color = dataColor_;
-  item.PenStyle = penStyle_;
+  item.ItemClass = settings_.ClassDefault;
+  item.Color = settings_.DataColor;
+  item.PenStyle = settings_.PenStyle;
   item.Attrib = 0;
-  item.LineWidth = lineWidth_;
-  if (kind == ikLineTo) item.FillColor = fillColor_;
+  item.LineWidth = settings_.LineWidth;
+  if (kind == ikLineTo) item.FillColor = settings_.FillColor;
   item.X1 = x;
   item.Y1 = y;
   // Pixel coordinates only mean something for annotations; data lists are
@@ -123,7 +123,7 @@ void TCustomVorel::ClearItems() {
 void TCustomVorel::ShowItems() {
   if (Visible()) {
     HandOnDataList();
-    if (!autoRedraw_)
+    if (!settings_.AutoRedraw)
       Paint();
     else if (!paintHold_)
       ShowPlotArea();
@@ -132,7 +132,7 @@ void TCustomVorel::ShowItems() {
 }
 
 void TCustomVorel::SetAllocSize(int value) {
-  if (value >= 1 && value <= 1000000) allocSize_ = value;
+  if (value >= 1 && value <= 1000000) settings_.AllocSize = value;
 }
 
 void TCustomVorel::SetActiveLayer(int value) {

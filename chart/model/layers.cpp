@@ -94,16 +94,17 @@ void TCustomVorel::SyncScale(TScale& axis, const TScaleProps& settings) {
   // The axis line lies on an edge of the plotting area, moved outward by ScalePos.
   switch (type) {
     case sctXB:
-      axis.SetMarginBottom(ClampToInt(pos + Height() - marginTop_ - 1));
+      axis.SetMarginBottom(ClampToInt(pos + Height() - settings_.MarginTop - 1));
       break;
     case sctXT:
-      axis.SetMarginTop(ClampToInt(pos + Height() - marginBottom_ - shadowWidth_));
+      axis.SetMarginTop(
+          ClampToInt(pos + Height() - settings_.MarginBottom - settings_.ShadowWidth));
       break;
     case sctYL:
-      axis.SetMarginLeft(ClampToInt(pos + Width() - marginRight_ - shadowWidth_));
+      axis.SetMarginLeft(ClampToInt(pos + Width() - settings_.MarginRight - settings_.ShadowWidth));
       break;
     case sctYR:
-      axis.SetMarginRight(ClampToInt(pos + Width() - marginLeft_ - 1));
+      axis.SetMarginRight(ClampToInt(pos + Width() - settings_.MarginLeft - 1));
       break;
   }
   axis.SetRangeLow(settings.RangeLow());
@@ -144,10 +145,10 @@ void TCustomVorel::SyncAllScales() {
 
 void TCustomVorel::SetAxisMargins(int layer) {
   TLayer& l = layers_[static_cast<std::size_t>(LayerOrFirst(layer))];
-  l.xAxis->SetMarginLeft(marginLeft_);
-  l.xAxis->SetMarginRight(marginRight_ + shadowWidth_ - 1);
-  l.yAxis->SetMarginTop(marginTop_);
-  l.yAxis->SetMarginBottom(marginBottom_ + shadowWidth_ - 1);
+  l.xAxis->SetMarginLeft(settings_.MarginLeft);
+  l.xAxis->SetMarginRight(settings_.MarginRight + settings_.ShadowWidth - 1);
+  l.yAxis->SetMarginTop(settings_.MarginTop);
+  l.yAxis->SetMarginBottom(settings_.MarginBottom + settings_.ShadowWidth - 1);
 }
 
 void TCustomVorel::SetLayerRange(int layer, double xLow, double yLow, double xHigh, double yHigh) {
@@ -199,18 +200,18 @@ void TCustomVorel::ScaleSettingsChanged() {
 }
 
 void TCustomVorel::ApplyIsometric(int layer) {
-  if (PlotWidth() == 0 || aspectX_ == 0) return;  // no proportion to keep
+  if (PlotWidth() == 0 || settings_.AspectX == 0) return;  // no proportion to keep
   TScaleProps& x = ScaleX(layer);
   TScaleProps& y = ScaleY(layer);
   const double middle = y.RangeHigh() / 2 + y.RangeLow() / 2;
-  const double half =
-      (x.RangeHigh() - x.RangeLow()) * PlotHeight() / PlotWidth() * aspectY_ / aspectX_ / 2;
+  const double half = (x.RangeHigh() - x.RangeLow()) * PlotHeight() / PlotWidth() *
+                      settings_.AspectY / settings_.AspectX / 2;
   y.SetRangeHigh(middle + half);
   y.SetRangeLow(middle - half);
 }
 
 void TCustomVorel::SetIsometric(bool value) {
-  isometric_ = value;
+  settings_.Isometric = value;
   if (!value) return;
   for (int layer = 1; layer <= kVorelLayers; ++layer)
     ApplyIsometric(layer);
@@ -237,7 +238,7 @@ void TCustomVorel::ResizePlotImage() {
 void TCustomVorel::MarginsChanged(bool adjustIsometric) {
   ResizePlotImage();
   for (int layer = 1; layer <= kVorelLayers; ++layer) {
-    if (adjustIsometric && isometric_) ApplyIsometric(layer);
+    if (adjustIsometric && settings_.Isometric) ApplyIsometric(layer);
     TLayer& l = layers_[static_cast<std::size_t>(layer)];
     SyncScale(*l.xAxis, *l.x);
     SyncScale(*l.yAxis, *l.y);
@@ -249,39 +250,41 @@ void TCustomVorel::MarginsChanged(bool adjustIsometric) {
 
 void TCustomVorel::SetMarginLeft(int value) {
   if (!UsableMargin(value)) return;
-  marginLeft_ = value;
+  settings_.MarginLeft = value;
   MarginsChanged(true);
 }
 
 void TCustomVorel::SetMarginRight(int value) {
   if (!UsableMargin(value)) return;
-  marginRight_ = value;
+  settings_.MarginRight = value;
   MarginsChanged(true);
 }
 
 void TCustomVorel::SetMarginTop(int value) {
   if (!UsableMargin(value)) return;
-  marginTop_ = value;
+  settings_.MarginTop = value;
   MarginsChanged(true);
 }
 
 void TCustomVorel::SetMarginBottom(int value) {
   if (!UsableMargin(value)) return;
-  marginBottom_ = value;
+  settings_.MarginBottom = value;
   MarginsChanged(true);
 }
 
 void TCustomVorel::SetShadowWidth(int value) {
-  shadowWidth_ = std::clamp(value, 0, 32);
+  settings_.ShadowWidth = std::clamp(value, 0, 32);
   MarginsChanged(false);
 }
 
 void TCustomVorel::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   // Margins are within ±30000, so these sums cannot overflow 64 bits.
-  AWidth = ClampToInt(
-      std::max<std::int64_t>(AWidth, std::int64_t{marginLeft_} + marginRight_ + shadowWidth_ + 80));
+  AWidth = ClampToInt(std::max<std::int64_t>(
+      AWidth,
+      std::int64_t{settings_.MarginLeft} + settings_.MarginRight + settings_.ShadowWidth + 80));
   AHeight = ClampToInt(std::max<std::int64_t>(
-      AHeight, std::int64_t{marginTop_} + marginBottom_ + shadowWidth_ + 20));
+      AHeight,
+      std::int64_t{settings_.MarginTop} + settings_.MarginBottom + settings_.ShadowWidth + 20));
   if (!layers_[1].x) {  // still being built
     TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
     return;
@@ -292,7 +295,7 @@ void TCustomVorel::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
     ResizePlotImage();
     for (int layer = 1; layer <= kVorelLayers; ++layer) {
-      if (isometric_) ApplyIsometric(layer);
+      if (settings_.Isometric) ApplyIsometric(layer);
       TLayer& l = layers_[static_cast<std::size_t>(layer)];
       SyncScale(*l.xAxis, *l.x);
       SyncScale(*l.yAxis, *l.y);

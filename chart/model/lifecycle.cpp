@@ -70,8 +70,6 @@ TCustomVorel::TCustomVorel(TComponent* AOwner)
   CreateSubObjects();
   SetBounds(Left(), Top(), 280, 200);
   ClearMouseTrace();
-  mouseTraceColor_ = clWhite;
-  mouseTraceInvert_ = true;
   ResizePlotImage();
   controlImage_.SetSize(Width(), Height());
   ApplyDefaults();
@@ -96,61 +94,24 @@ void TCustomVorel::ApplyDefaults() {
   // Nothing can be shown before the window exists, and the settings hooks are
   // bound last: the reaction to each default would only be recomputed at the end.
   paintHold_ = true;
-  autoRedraw_ = false;
-  standardLayout_ = vol_X1Bottom_Y1Left;
+  settings_ = TVorelSettings{};
+  settings_.AutoRedraw = false;
   data_->Clear();
   annotations_.Clear();
   annotationMode_ = false;
-  classDefault_ = 0;
-  allocSize_ = 1000;
-  avoidDuplicateMarks_ = false;
-  minDupMarkDist_ = 1;
-
-  shadowWidth_ = 0;
-  shadowColor_ = clGrayText;
-  shadowBakColor_ = clBtnFace;
-  shadowStyle_ = ssFlying;
   activeLayer_ = 1;
-
-  dataColor_ = clBlack;
-  penStyle_ = psSolid;
-  chartFrameColor_ = clBlack;
-  fillColor_ = clSilver;
-  chartColor_ = clWhite;
-  windColor_ = clBtnFace;
-  gridColor_ = clBlack;
-  lineWidth_ = 1;
-  panGridDx_ = 1.0;
-  panGridDy_ = 1.0;
-  panGridOffsX_ = 0;
-  panGridOffsY_ = 0;
   master_ = nullptr;
   sharers_.fill(nullptr);
   sharerCount_ = 0;
-
-  caption_.clear();
-  captionTrim_ = 100;
-  captionPosX_ = 0;
-  captionAlignment_ = taRightJustify;
-  captionAnchorHoriz_ = cahChartRight;
-  captionAnchorVert_ = cavChartTop;
+  dataClassVisible_.fill(true);
+  annotationClassVisible_.fill(true);
 
   for (int i = 1; i <= kVorelCrossHairs; ++i)
     vorel_detail::ResetCrossHair(CrossHair(i), i);
   for (int i = 1; i <= kVorelTextLabels; ++i)
     vorel_detail::ResetTextLabel(TextLabel(i), Font());
   backGroundImg_.DropName();
-
-  isometric_ = false;
-  mouseCursorFixed_ = true;
   textFont_.Assign(Font());
-  textBkStyle_ = tbClear;
-  textAlignment_ = taCenter;
-  dataClassVisible_.fill(true);
-  annotationClassVisible_.fill(true);
-  gridStyle_ = gsNone;
-  gridDx_ = 0;
-  gridDy_ = 0;
 
   // A resource the program lacks leaves the platform's cursor in that place.
   for (std::size_t i = 0; i < kCursorResources.size(); ++i)
@@ -159,8 +120,8 @@ void TCustomVorel::ApplyDefaults() {
   plotImage_.SetPixelFormat(pf32bit);
   {
     TBitmap probe(10, 10);
-    aspectX_ = GetDeviceCaps(probe.Canvas().Handle(), ASPECTX);
-    aspectY_ = GetDeviceCaps(probe.Canvas().Handle(), ASPECTY);
+    settings_.AspectX = GetDeviceCaps(probe.Canvas().Handle(), ASPECTX);
+    settings_.AspectY = GetDeviceCaps(probe.Canvas().Handle(), ASPECTY);
   }
 
   for (int layer = 1; layer <= kVorelLayers; ++layer)
@@ -174,20 +135,19 @@ void TCustomVorel::ApplyDefaults() {
     ApplyLayerDefaults(layer);
   }
 
-  SetStandardLayout(vol_X1Bottom_Y1Left);
-  mouseAction_ = maNone;
+  SetStandardLayout(settings_.StandardLayout);
   BindSubObjects();
   SyncAllScales();
   RecalcTransforms();
-  autoRedraw_ = true;
+  settings_.AutoRedraw = TVorelSettings{}.AutoRedraw;
 }
 
 void TCustomVorel::SetupLayer(int layer) {
   TLayer& l = layers_[static_cast<std::size_t>(layer)];
   l.x->ResetDefaults();
   l.y->ResetDefaults();
-  PrepareAxis(*l.xAxis, windColor_, Width(), Height());
-  PrepareAxis(*l.yAxis, windColor_, Width(), Height());
+  PrepareAxis(*l.xAxis, settings_.WindColor, Width(), Height());
+  PrepareAxis(*l.yAxis, settings_.WindColor, Width(), Height());
   SyncScale(*l.xAxis, *l.x);
   SyncScale(*l.yAxis, *l.y);
   SetAxisMargins(layer);
@@ -250,7 +210,7 @@ void TCustomVorel::Assign(const TPersistent& source) {
   // The item lists are what needs memory: they are copied before anything
   // here changes, so that running out of it leaves the chart as it was.
   const auto rounded = [other](int count) {
-    return (count / other->allocSize_ + 1) * other->allocSize_;
+    return (count / other->settings_.AllocSize + 1) * other->settings_.AllocSize;
   };
   TVoItemContainer data, annotations;
   const bool ownData = data_ != other->data_;
@@ -273,7 +233,7 @@ void TCustomVorel::Assign(const TPersistent& source) {
     }
   } rebind{*this};
   vorel_detail::TPaintHold hold(*this);
-  CopySettingsFrom(*other);
+  settings_ = other->settings_;
   if (ownData) data_->Swap(data);
   annotations_.Swap(annotations);
   dataTexts_.Text.swap(dataTexts.Text);
@@ -312,54 +272,6 @@ void TCustomVorel::Assign(const TPersistent& source) {
   ScaleSettingsChanged();
   RecalcTransforms();
   Paint();
-}
-
-void TCustomVorel::CopySettingsFrom(const TCustomVorel& o) {
-  allocSize_ = o.allocSize_;
-  autoRedraw_ = o.autoRedraw_;
-  avoidDuplicateMarks_ = o.avoidDuplicateMarks_;
-  minDupMarkDist_ = o.minDupMarkDist_;
-  marginLeft_ = o.marginLeft_;
-  marginRight_ = o.marginRight_;
-  marginTop_ = o.marginTop_;
-  marginBottom_ = o.marginBottom_;
-  classDefault_ = o.classDefault_;
-  gridStyle_ = o.gridStyle_;
-  gridDx_ = o.gridDx_;
-  gridDy_ = o.gridDy_;
-  gridColor_ = o.gridColor_;
-  isometric_ = o.isometric_;
-  dataColor_ = o.dataColor_;
-  penStyle_ = o.penStyle_;
-  lineWidth_ = o.lineWidth_;
-  fillColor_ = o.fillColor_;
-  chartFrameColor_ = o.chartFrameColor_;
-  chartColor_ = o.chartColor_;
-  windColor_ = o.windColor_;
-  caption_ = o.caption_;
-  captionPosX_ = o.captionPosX_;
-  captionPosY_ = o.captionPosY_;
-  captionAlignment_ = o.captionAlignment_;
-  captionAnchorHoriz_ = o.captionAnchorHoriz_;
-  captionAnchorVert_ = o.captionAnchorVert_;
-  captionTrim_ = o.captionTrim_;
-  mouseTraceColor_ = o.mouseTraceColor_;
-  mouseTraceInvert_ = o.mouseTraceInvert_;
-  mouseAction_ = o.mouseAction_;
-  mouseCursorFixed_ = o.mouseCursorFixed_;
-  panGridDx_ = o.panGridDx_;
-  panGridDy_ = o.panGridDy_;
-  panGridOffsX_ = o.panGridOffsX_;
-  panGridOffsY_ = o.panGridOffsY_;
-  standardLayout_ = o.standardLayout_;
-  shadowWidth_ = o.shadowWidth_;
-  shadowStyle_ = o.shadowStyle_;
-  shadowColor_ = o.shadowColor_;
-  shadowBakColor_ = o.shadowBakColor_;
-  textBkStyle_ = o.textBkStyle_;
-  textAlignment_ = o.textAlignment_;
-  aspectX_ = o.aspectX_;
-  aspectY_ = o.aspectY_;
 }
 
 // Lists are copied at a whole number of growth steps beyond their count.
@@ -450,7 +362,7 @@ void TCustomVorel::SetBackGroundImg(const TBakGndImg& value) {
 
 void TCustomVorel::RedrawIfAuto() {
   vorel_detail::PictureChanged(*this);
-  if (autoRedraw_ || IsDesigning()) Paint();
+  if (settings_.AutoRedraw || IsDesigning()) Paint();
 }
 
 }  // namespace zarn

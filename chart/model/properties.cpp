@@ -75,6 +75,7 @@ using I = std::int64_t;
 // stored and survives a store and load.
 void PublishScaleProps(TPropertyRegistrar<TScaleProps>& r) {
   using S = TScaleProps;
+  const TScalePropsValues created;
   r.String("Caption", &S::Caption, &S::SetCaption);
   r.Int("CaptionPosX", &S::CaptionPosX, &S::SetCaptionPosX);
   r.Int("CaptionPosY", &S::CaptionPosY, &S::SetCaptionPosY);
@@ -89,9 +90,9 @@ void PublishScaleProps(TPropertyRegistrar<TScaleProps>& r) {
   r.Font("Font", [](S& s) -> TFont& { return s.Font(); });
   r.Int("MinTicks", &S::MinTicks, &S::SetMinTicks);
   // Before the range, which it would otherwise widen again.
-  r.Double("MinRange", &S::MinRange, &S::SetMinRange).Default(1e-10);
-  r.Double("RangeLow", &S::RangeLow, &S::SetRangeLow).Default(0.0);
-  r.Double("RangeHigh", &S::RangeHigh, &S::SetRangeHigh).Default(1.0);
+  r.Double("MinRange", &S::MinRange, &S::SetMinRange).Default(created.MinRange);
+  r.Double("RangeLow", &S::RangeLow, &S::SetRangeLow).Default(created.RangeLow);
+  r.Double("RangeHigh", &S::RangeHigh, &S::SetRangeHigh).Default(created.RangeHigh);
   r.Bool("ShortTicks", &S::ShortTicks, &S::SetShortTicks);
   r.String("ScaleInscript", &S::ScaleInscript, &S::SetScaleInscript);
   r.Enum("MouseAction", MouseActModeInfo(), &S::MouseAction, &S::SetMouseAction);
@@ -168,17 +169,17 @@ void PublishBakGndImg(TPropertyRegistrar<TBakGndImg>& r) {
 
 // The creation values are the defaults: a margin equal to another default
 // would be left out and come back as the creation value.
-void PublishMargins(TPropertyRegistrar<TVorel>& r) {
+void PublishMargins(TPropertyRegistrar<TVorel>& r, const TVorelSettings& created) {
   using V = TVorel;
   for (const char* name : {"MarginLeft", "LRim"})
-    r.Int(name, &V::MarginLeft, &V::SetMarginLeft).Default(I{kVorelMarginLeft});
+    r.Int(name, &V::MarginLeft, &V::SetMarginLeft).Default(I{created.MarginLeft});
   for (const char* name : {"MarginRight", "RRim"})
-    r.Int(name, &V::MarginRight, &V::SetMarginRight).Default(I{kVorelMarginRight});
+    r.Int(name, &V::MarginRight, &V::SetMarginRight).Default(I{created.MarginRight});
   for (const char* name : {"MarginTop", "TRim"})
-    r.Int(name, &V::MarginTop, &V::SetMarginTop).Default(I{kVorelMarginTop});
+    r.Int(name, &V::MarginTop, &V::SetMarginTop).Default(I{created.MarginTop});
   for (const char* name : {"MarginBottom", "BRim"})
-    r.Int(name, &V::MarginBottom, &V::SetMarginBottom).Default(I{kVorelMarginBottom});
-  r.Int("ShadowWidth", &V::ShadowWidth, &V::SetShadowWidth).Default(I{0});
+    r.Int(name, &V::MarginBottom, &V::SetMarginBottom).Default(I{created.MarginBottom});
+  r.Int("ShadowWidth", &V::ShadowWidth, &V::SetShadowWidth).Default(I{created.ShadowWidth});
 }
 
 void PublishSubObjects(TPropertyRegistrar<TVorel>& r) {
@@ -208,7 +209,7 @@ void PublishSubObjects(TPropertyRegistrar<TVorel>& r) {
     });
 }
 
-void PublishAppearance(TPropertyRegistrar<TVorel>& r) {
+void PublishAppearance(TPropertyRegistrar<TVorel>& r, const TVorelSettings& created) {
   using V = TVorel;
   r.Bool("AvoidDuplicateMarks", &V::AvoidDuplicateMarks, &V::SetAvoidDuplicateMarks);
   r.Int("MinDupMarkDist", &V::MinDupMarkDist, &V::SetMinDupMarkDist);
@@ -216,15 +217,16 @@ void PublishAppearance(TPropertyRegistrar<TVorel>& r) {
   r.Enum("GridStyle", GridStyleTypeInfo(), &V::GridStyle, &V::SetGridStyle);
   r.Double("GridDx", &V::GridDx, &V::SetGridDx);
   r.Double("GridDy", &V::GridDy, &V::SetGridDy);
-  r.Color("GridColor", &V::GridColor, &V::SetGridColor).Default(I{0});
-  r.Color("DataColor", &V::DataColor, &V::SetDataColor).Default(I{0});
-  r.Enum("PenStyle", PenStyleInfo, &V::PenStyle, &V::SetPenStyle).Default(I{psSolid});
-  r.Int("LineWidth", &V::LineWidth, &V::SetLineWidth).Default(I{1});
-  r.Color("FillColor", &V::FillColor, &V::SetFillColor).Default(I{12632256});
-  r.Color("TextBkColor", &V::TextBkColor, &V::SetTextBkColor).Default(I{12632256});
-  r.Color("ChartFrameColor", &V::ChartFrameColor, &V::SetChartFrameColor).Default(I{0});
-  r.Color("ChartColor", &V::ChartColor, &V::SetChartColor).Default(I{16777215});
-  r.Color("WindColor", &V::WindColor, &V::SetWindColor).Default(I{clBtnFace});
+  r.Color("GridColor", &V::GridColor, &V::SetGridColor).Default(I{created.GridColor});
+  r.Color("DataColor", &V::DataColor, &V::SetDataColor).Default(I{created.DataColor});
+  r.Enum("PenStyle", PenStyleInfo, &V::PenStyle, &V::SetPenStyle).Default(I{created.PenStyle});
+  r.Int("LineWidth", &V::LineWidth, &V::SetLineWidth).Default(I{created.LineWidth});
+  r.Color("FillColor", &V::FillColor, &V::SetFillColor).Default(I{created.FillColor});
+  r.Color("TextBkColor", &V::TextBkColor, &V::SetTextBkColor).Default(I{created.FillColor});
+  r.Color("ChartFrameColor", &V::ChartFrameColor, &V::SetChartFrameColor)
+      .Default(I{created.ChartFrameColor});
+  r.Color("ChartColor", &V::ChartColor, &V::SetChartColor).Default(I{created.ChartColor});
+  r.Color("WindColor", &V::WindColor, &V::SetWindColor).Default(I{created.WindColor});
   r.String("Caption", &V::Caption, &V::SetCaption);
   r.Int("CaptionPosX", &V::CaptionPosX, &V::SetCaptionPosX);
   r.Int("CaptionPosY", &V::CaptionPosY, &V::SetCaptionPosY);
@@ -243,14 +245,14 @@ void PublishAppearance(TPropertyRegistrar<TVorel>& r) {
   r.Enum("TextAlignment", AlignmentInfo, &V::TextAlignment, &V::SetTextAlignment);
 }
 
-void PublishMouse(TPropertyRegistrar<TVorel>& r) {
+void PublishMouse(TPropertyRegistrar<TVorel>& r, const TVorelSettings& created) {
   using V = TVorel;
   r.Color("MouseTraceColor", &V::MouseTraceColor, &V::SetMouseTraceColor);
   r.Bool("MouseTraceInvert", &V::MouseTraceInvert, &V::SetMouseTraceInvert);
   r.Enum("MouseAction", MouseActModeInfo(), &V::MouseAction, &V::SetMouseAction);
   r.Bool("MouseCursorFixed", &V::MouseCursorFixed, &V::SetMouseCursorFixed);
-  r.Double("PanGridDx", &V::PanGridDx, &V::SetPanGridDx).Default(1.0);
-  r.Double("PanGridDy", &V::PanGridDy, &V::SetPanGridDy).Default(1.0);
+  r.Double("PanGridDx", &V::PanGridDx, &V::SetPanGridDx).Default(created.PanGridDx);
+  r.Double("PanGridDy", &V::PanGridDy, &V::SetPanGridDy).Default(created.PanGridDy);
   r.Double("PanGridOffsX", &V::PanGridOffsX, &V::SetPanGridOffsX);
   r.Double("PanGridOffsY", &V::PanGridOffsY, &V::SetPanGridOffsY);
 }
@@ -281,14 +283,15 @@ void PublishEvents(TPropertyRegistrar<TVorel>& r) {
 // and scales come before the settings that depend on them.
 void TVorel::Publish(TPropertyRegistrar<TVorel>& r) {
   using V = TVorel;
+  const TVorelSettings created;
   r.Int("AllocSize", &V::AllocSize, &V::SetAllocSize);
   r.Bool("AutoRedraw", &V::AutoRedraw, &V::SetAutoRedraw);
-  PublishMargins(r);
+  PublishMargins(r, created);
   r.Enum("StandardLayout", VoLayoutInfo(), &V::StandardLayout, &V::SetStandardLayout).NoStore();
   PublishSubObjects(r);
   r.Bool("Isometric", &V::Isometric, &V::SetIsometric);
-  PublishAppearance(r);
-  PublishMouse(r);
+  PublishAppearance(r, created);
+  PublishMouse(r, created);
   r.Component("UseDataOf", &V::UseDataOf, &V::SetUseDataOf);
   PublishEvents(r);
 }

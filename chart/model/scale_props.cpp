@@ -15,13 +15,7 @@ constexpr double kLogFloor = 1e-100;
 void ResetDateFormat(TDTLabel& format) {
   // The chart's hook stays, but a reset is not a change it should hear of.
   TDTLabelChangeEvent hook = std::move(format.OnChange);
-  format.SetTimeFormat(tfHHMMSS);
-  format.SetDateSeparator('-');
-  format.SetTimeSeparator(':');
-  format.SetYearLength(ylYYYY);
-  format.SetMonthName(true);
-  format.SetDateOrder(doDDMMYY);
-  format.SetDateForTime(dtOnePerDay);
+  format.SetAxisDefaults();
   format.OnChange = std::move(hook);
 }
 
@@ -62,86 +56,46 @@ void TScaleProps::Assign(const TPersistent& source) {
     return;
   }
   if (s == this) return;
-  caption_ = s->caption_;
-  captionPosX_ = s->captionPosX_;
-  captionPosY_ = s->captionPosY_;
-  captionAlignment_ = s->captionAlignment_;
-  captionAnchor_ = s->captionAnchor_;
-  colorScale_ = s->colorScale_;
+  values_ = s->values_;
   AssignKeepingHook(dateFormat_, s->dateFormat_);
-  decPlaces_ = s->decPlaces_;
-  logarithmic_ = s->logarithmic_;
-  labelType_ = s->labelType_;
   AssignKeepingHook(font_, s->font_);
-  minTicks_ = s->minTicks_;
-  rangeLow_ = s->rangeLow_;
-  rangeHigh_ = s->rangeHigh_;
-  shortTicks_ = s->shortTicks_;
-  scaleInscript_ = s->scaleInscript_;
-  scaleType_ = s->scaleType_;
-  vertPos_ = s->vertPos_;
-  horizPos_ = s->horizPos_;
-  minRange_ = s->minRange_;
-  mouseAction_ = s->mouseAction_;
-  userTickText_ = s->userTickText_;
-  visible_ = s->visible_;
   Changed();
 }
 
 void TScaleProps::ResetDefaults() {
-  caption_.clear();
-  captionPosX_ = 0;
-  captionPosY_ = 0;
-  captionAlignment_ = taCenter;
-  captionAnchor_ = uaSclTopLft;
-  colorScale_ = clBlack;
+  values_ = TScalePropsValues{};
   ResetDateFormat(dateFormat_);
-  decPlaces_ = -2;
-  logarithmic_ = false;
-  labelType_ = ftNum;
   AssignKeepingHook(font_, TFont());
-  minTicks_ = 3;
   loading_ = true;
-  rangeLow_ = 0.0;
-  rangeHigh_ = 1.0;
-  shortTicks_ = true;
-  scaleInscript_.clear();
-  scaleType_ = sctXT;
-  vertPos_ = 0;
-  horizPos_ = 0;
-  minRange_ = 1e-10;
-  mouseAction_ = maNone;
-  userTickText_.clear();
-  visible_ = false;
 }
 
 void TScaleProps::SetCaption(const std::string& value) {
-  caption_ = value;
+  values_.Caption = value;
   Changed();
 }
 
 void TScaleProps::SetCaptionPosX(int value) {
-  captionPosX_ = value;
+  values_.CaptionPosX = value;
   Changed();
 }
 
 void TScaleProps::SetCaptionPosY(int value) {
-  captionPosY_ = value;
+  values_.CaptionPosY = value;
   Changed();
 }
 
 void TScaleProps::SetCaptionAlignment(TAlignment value) {
-  captionAlignment_ = value;
+  values_.CaptionAlignment = value;
   Changed();
 }
 
 void TScaleProps::SetCaptionAnchor(TScaleUnitAnchor value) {
-  captionAnchor_ = value;
+  values_.CaptionAnchor = value;
   Changed();
 }
 
 void TScaleProps::SetColorScale(TColor value) {
-  colorScale_ = value;
+  values_.ColorScale = value;
   Changed();
 }
 
@@ -151,22 +105,22 @@ void TScaleProps::SetDateFormat(const TDTLabel& value) {
 }
 
 void TScaleProps::SetDecPlaces(int value) {
-  decPlaces_ = std::clamp(value, -3, 12);
+  values_.DecPlaces = std::clamp(value, -3, 12);
   Changed();
 }
 
 void TScaleProps::SetLogarithmic(bool value) {
-  const bool usable =
-      loading_ || !value ||
-      (rangeLow_ >= kLogFloor && rangeHigh_ >= kLogFloor && labelType_ != ftDateTime);
-  if (usable) logarithmic_ = value;
+  const bool usable = loading_ || !value ||
+                      (values_.RangeLow >= kLogFloor && values_.RangeHigh >= kLogFloor &&
+                       values_.LabelType != ftDateTime);
+  if (usable) values_.Logarithmic = value;
   Changed();
 }
 
 void TScaleProps::SetLabelType(TFigType value) {
-  labelType_ = value;
-  if (value == ftDateTime) logarithmic_ = false;
-  if (value == ftTime) decPlaces_ = 4;
+  values_.LabelType = value;
+  if (value == ftDateTime) values_.Logarithmic = false;
+  if (value == ftTime) values_.DecPlaces = 4;
   Changed();
 }
 
@@ -175,96 +129,99 @@ void TScaleProps::SetFont(const TFont& value) {
 }
 
 void TScaleProps::SetMinTicks(int value) {
-  minTicks_ = value;
+  values_.MinTicks = value;
   Changed();
 }
 
 void TScaleProps::SetRangeLow(double value) {
   if (!std::isfinite(value)) return;
-  if (std::fabs(rangeHigh_ - value) < minRange_) {
-    const double high = value + minRange_;
-    if (std::isfinite(high) && !UnusableLogRange(logarithmic_, value, high)) {
-      rangeLow_ = value;
-      rangeHigh_ = high;
+  if (std::fabs(values_.RangeHigh - value) < values_.MinRange) {
+    const double high = value + values_.MinRange;
+    if (std::isfinite(high) && !UnusableLogRange(values_.Logarithmic, value, high)) {
+      values_.RangeLow = value;
+      values_.RangeHigh = high;
     }
-  } else if (!(logarithmic_ && value < kLogFloor)) {
-    rangeLow_ = value;
+  } else if (!(values_.Logarithmic && value < kLogFloor)) {
+    values_.RangeLow = value;
   }
   Changed();
 }
 
 void TScaleProps::SetRangeHigh(double value) {
   if (!std::isfinite(value)) return;
-  if (std::fabs(rangeLow_ - value) < minRange_) {
-    const double low = value - minRange_;
-    if (std::isfinite(low) && !UnusableLogRange(logarithmic_, low, value)) {
-      rangeHigh_ = value;
-      rangeLow_ = low;
+  if (std::fabs(values_.RangeLow - value) < values_.MinRange) {
+    const double low = value - values_.MinRange;
+    if (std::isfinite(low) && !UnusableLogRange(values_.Logarithmic, low, value)) {
+      values_.RangeHigh = value;
+      values_.RangeLow = low;
     }
-  } else if (!(logarithmic_ && value < kLogFloor)) {
-    rangeHigh_ = value;
+  } else if (!(values_.Logarithmic && value < kLogFloor)) {
+    values_.RangeHigh = value;
   }
   Changed();
 }
 
 void TScaleProps::SetMinRange(double value) {
   if (!std::isfinite(value) || value <= kLogFloor) return;
-  minRange_ = value;
-  if (std::fabs(rangeHigh_ - rangeLow_) >= value) return;
+  values_.MinRange = value;
+  if (std::fabs(values_.RangeHigh - values_.RangeLow) >= value) return;
   // Halving first keeps the middle finite for ends near the largest double.
-  const double middle = rangeHigh_ / 2 + rangeLow_ / 2;
+  const double middle = values_.RangeHigh / 2 + values_.RangeLow / 2;
   const double low = middle - value / 2;
   const double high = middle + value / 2;
-  if (!std::isfinite(low) || !std::isfinite(high) || UnusableLogRange(logarithmic_, low, high))
+  if (!std::isfinite(low) || !std::isfinite(high) ||
+      UnusableLogRange(values_.Logarithmic, low, high))
     return;
-  rangeLow_ = low;
-  rangeHigh_ = high;
+  values_.RangeLow = low;
+  values_.RangeHigh = high;
   Changed();
 }
 
 void TScaleProps::SetShortTicks(bool value) {
-  shortTicks_ = value;
+  values_.ShortTicks = value;
   Changed();
 }
 
 void TScaleProps::SetScaleInscript(const std::string& value) {
-  scaleInscript_ = value;
+  values_.ScaleInscript = value;
   Changed();
 }
 
 void TScaleProps::SetScaleType(TScaleType value) {
-  scaleType_ = value;
+  values_.ScaleType = value;
   Changed();
 }
 
 int TScaleProps::ScalePos() const {
-  return scaleType_ == sctXB || scaleType_ == sctXT ? horizPos_ : vertPos_;
+  return values_.ScaleType == sctXB || values_.ScaleType == sctXT ? values_.HorizontalPos
+                                                                  : values_.VerticalPos;
 }
 
 void TScaleProps::SetScalePos(int value) {
-  (scaleType_ == sctXB || scaleType_ == sctXT ? horizPos_ : vertPos_) = value;
+  (values_.ScaleType == sctXB || values_.ScaleType == sctXT ? values_.HorizontalPos
+                                                            : values_.VerticalPos) = value;
   Changed();
 }
 
 void TScaleProps::SetMouseAction(TMouseActMode value) {
-  mouseAction_ = value;
+  values_.MouseAction = value;
   Changed();
 }
 
 void TScaleProps::SetUserTickText(const std::string& value) {
-  userTickText_ = value;
+  values_.UserTickText = value;
   Changed();
 }
 
 void TScaleProps::SetVisible(bool value) {
-  visible_ = value;
+  values_.Visible = value;
   Changed();
 }
 
 void TScaleProps::StorePlacement(TScaleType type, int horizontalPos, int verticalPos) {
-  scaleType_ = type;
-  horizPos_ = horizontalPos;
-  vertPos_ = verticalPos;
+  values_.ScaleType = type;
+  values_.HorizontalPos = horizontalPos;
+  values_.VerticalPos = verticalPos;
 }
 
 void TScalePropsHoriz::SetScaleLocation(TScaleLocationHoriz value) {

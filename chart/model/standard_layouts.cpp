@@ -17,16 +17,21 @@ struct TLayoutRow {
   bool y2Right;  // Y2 stands right of the plot
 };
 
-constexpr TLayoutRow kLayouts[] = {
-    {kVorelMarginLeft, kVorelMarginRight, kVorelMarginTop, kVorelMarginBottom, kVorelCaptionPosY,
-     false, 1, 1, false, false},                        // vol_X1Bottom_Y1Left, a new chart's
-    {100, 20, 24, 40, -16, false, 1, 2, false, false},  // vol_X1Bottom_Y2Left
-    {150, 20, 24, 40, -16, false, 1, 3, false, false},  // vol_X1Bottom_Y3Left
-    {200, 20, 24, 40, -16, false, 1, 4, false, false},  // vol_X1Bottom_Y4Left
-    {50, 50, 24, 40, -20, true, 1, 2, false, true},     // vol_X1Bottom_Y2Both
-    {100, 20, 24, 70, -16, false, 2, 2, false, false},  // vol_X2Bottom_Y2Left
-    {50, 50, 64, 40, -60, true, 2, 2, true, true},      // vol_X2Both_Y2Both
-};
+// vol_X1Bottom_Y1Left is a new chart's layout: its row holds the creation values.
+const TLayoutRow& LayoutRow(TvoLayout layout) {
+  static const TVorelSettings created;
+  static const TLayoutRow rows[] = {
+      {created.MarginLeft, created.MarginRight, created.MarginTop, created.MarginBottom,
+       created.CaptionPosY, false, 1, 1, false, false},   // vol_X1Bottom_Y1Left
+      {100, 20, 24, 40, -16, false, 1, 2, false, false},  // vol_X1Bottom_Y2Left
+      {150, 20, 24, 40, -16, false, 1, 3, false, false},  // vol_X1Bottom_Y3Left
+      {200, 20, 24, 40, -16, false, 1, 4, false, false},  // vol_X1Bottom_Y4Left
+      {50, 50, 24, 40, -20, true, 1, 2, false, true},     // vol_X1Bottom_Y2Both
+      {100, 20, 24, 70, -16, false, 2, 2, false, false},  // vol_X2Bottom_Y2Left
+      {50, 50, 64, 40, -60, true, 2, 2, true, true},      // vol_X2Both_Y2Both
+  };
+  return rows[layout];
+}
 
 struct TAxisLook {
   bool farSide;  // top for x, right for y
@@ -87,21 +92,21 @@ void ApplyLook(TScaleProps& axis, const TAxisLook& look) {
 
 void TCustomVorel::SetStandardLayout(TvoLayout value) {
   if (value > vol_X2Both_Y2Both) return;
-  const TLayoutRow& row = kLayouts[value];
+  const TLayoutRow& row = LayoutRow(value);
   // The axis settings below would each resynchronise every axis; one pass at
   // the end leaves the same state, with painting held throughout.
   vorel_detail::PictureChanged(*this);  // some steps set fields directly
   vorel_detail::TPaintHold hold(*this, true);
-  standardLayout_ = value;
+  settings_.StandardLayout = value;
   SetMarginLeft(row.left);
   SetMarginRight(row.right);
   SetMarginTop(row.top);
   SetMarginBottom(row.bottom);
-  captionPosX_ = 0;
-  captionPosY_ = row.captionY;
-  captionAlignment_ = row.captionCentred ? taCenter : taRightJustify;
-  captionAnchorHoriz_ = row.captionCentred ? cahChartCenter : cahChartRight;
-  captionAnchorVert_ = cavChartTop;
+  settings_.CaptionPosX = 0;
+  settings_.CaptionPosY = row.captionY;
+  settings_.CaptionAlignment = row.captionCentred ? taCenter : taRightJustify;
+  settings_.CaptionAnchorHoriz = row.captionCentred ? cahChartCenter : cahChartRight;
+  settings_.CaptionAnchorVert = cavChartTop;
   for (int n = 1; n <= 4; ++n) {
     const TAxisLook x = XAxisLook(value, row, n);
     ScaleX(n).SetScaleLocation(x.farSide ? slTop : slBottom);

@@ -105,9 +105,9 @@ void TCustomVorel::DrawChartBackground(TCanvas& Canvas, int Left, int Top, int W
   TCanvas& c = Canvas;
   c.Pen().SetStyle(psSolid);
   c.Pen().SetMode(pmCopy);
-  c.Brush().SetColor(chartColor_);
-  c.Pen().SetColor(chartFrameColor_);
-  render_->Cache.BrushColor = chartColor_;
+  c.Brush().SetColor(settings_.ChartColor);
+  c.Pen().SetColor(settings_.ChartFrameColor);
+  render_->Cache.BrushColor = settings_.ChartColor;
   render_->Cache.BrushClear = false;
   const int R = ClampPixel(std::int64_t{Left} + Width), B = ClampPixel(std::int64_t{Top} + Height);
   const TBakGndImg& bg = backGroundImg_;
@@ -131,9 +131,11 @@ void TCustomVorel::DrawChartBackground(TCanvas& Canvas, int Left, int Top, int W
   WorldToPixel(activeLayer_, bg.AreaLeft(), bg.AreaTop(), x1, y1);
   WorldToPixel(activeLayer_, bg.AreaRight(), bg.AreaBottom(), x2, y2);
   const auto px = [&](int x) {
-    return ClampPixel(std::int64_t{Left} + ClampPixel(x) - marginLeft_);
+    return ClampPixel(std::int64_t{Left} + ClampPixel(x) - settings_.MarginLeft);
   };
-  const auto py = [&](int y) { return ClampPixel(std::int64_t{Top} + ClampPixel(y) - marginTop_); };
+  const auto py = [&](int y) {
+    return ClampPixel(std::int64_t{Top} + ClampPixel(y) - settings_.MarginTop);
+  };
   FillAreas(c, bg.AreaMode(), Left, Top, R, B, px(x1), py(y1), px(x2), py(y2));
 }
 

@@ -107,7 +107,7 @@ void TCustomVorel::DrawCrossHairs(TBitmap& Image, int OffsetX, int OffsetY) {
     c.Pen().SetColor(ch.Color());
     c.Pen().SetWidth(ch.LineWid());
     c.Pen().SetStyle(ch.LineType());
-    c.Brush().SetColor(chartColor_);
+    c.Brush().SetColor(settings_.ChartColor);
     const i64 h = p.h;
     const i64 x = p.x - OffsetX, y = p.y - OffsetY;
     if (vorel_detail::DrawsRow(mode) && p.row)

@@ -340,15 +340,16 @@ void DrawPlotFrame(TCustomVorel& v, TCanvas& c, int ox, int oy) {
 void TCustomVorel::RenderData(TCanvas& Canvas, int LeftOffset, int TopOffset, bool NoGrid,
                               bool Monochrome) {
   TRenderState& s = *render_;
-  if (avoidDuplicateMarks_) ResetDupMap(s, Width(), Height(), minDupMarkDist_);
-  const int eventTop = marginTop_ - TopOffset, eventLeft = marginLeft_ - LeftOffset;
+  if (settings_.AvoidDuplicateMarks) ResetDupMap(s, Width(), Height(), settings_.MinDupMarkDist);
+  const int eventTop = settings_.MarginTop - TopOffset,
+            eventLeft = settings_.MarginLeft - LeftOffset;
   if (OnBeforeRenderData) {
     const TColor brush = Canvas.Brush().Color(), pen = Canvas.Pen().Color();
     OnBeforeRenderData(this, Canvas, eventTop, eventLeft);
     Canvas.Brush().SetColor(brush);
     Canvas.Pen().SetColor(pen);
   }
-  if (gridStyle_ != gsNone && !NoGrid)
+  if (settings_.GridStyle != gsNone && !NoGrid)
     vorel_detail::DrawGrid(*this, Canvas, s.Cache, LeftOffset, TopOffset);
   StartItems(*this, Canvas, s, LeftOffset, TopOffset);
   vorel_detail::TItemTarget t{*this, Canvas, s, LeftOffset, TopOffset, Monochrome};
@@ -417,7 +418,7 @@ void TCustomVorel::FontChanged() {
 }
 
 void TCustomVorel::CrossHairsChanged() {
-  if (!autoRedraw_ && !IsDesigning()) return;
+  if (!settings_.AutoRedraw && !IsDesigning()) return;
   if (!vorel_detail::ComposeCrossHairs(*this)) Paint();
 }
 

@@ -57,6 +57,27 @@ TEST(VorelCreation, DefaultsAfterCreation) {
   EXPECT_EQ(chart.AspectX(), 36);
 }
 
+// The standard layout, the device probe and the redraw switch all set values
+// after the settings are reset; a new chart must still report the initialisers.
+TEST(VorelCreation, ReportsTheSettingsInitialisers) {
+  const TVorelSettings made;
+  TVorel chart(nullptr);
+  EXPECT_EQ(chart.StandardLayout(), made.StandardLayout);
+  EXPECT_EQ(chart.MarginLeft(), made.MarginLeft);
+  EXPECT_EQ(chart.MarginRight(), made.MarginRight);
+  EXPECT_EQ(chart.MarginTop(), made.MarginTop);
+  EXPECT_EQ(chart.MarginBottom(), made.MarginBottom);
+  EXPECT_EQ(chart.CaptionPosX(), made.CaptionPosX);
+  EXPECT_EQ(chart.CaptionPosY(), made.CaptionPosY);
+  EXPECT_EQ(chart.CaptionAlignment(), made.CaptionAlignment);
+  EXPECT_EQ(chart.CaptionAnchorHoriz(), made.CaptionAnchorHoriz);
+  EXPECT_EQ(chart.CaptionAnchorVert(), made.CaptionAnchorVert);
+  EXPECT_EQ(chart.AspectX(), made.AspectX);
+  EXPECT_EQ(chart.AspectY(), made.AspectY);
+  EXPECT_EQ(chart.AutoRedraw(), made.AutoRedraw);
+  EXPECT_EQ(chart.MouseAction(), made.MouseAction);
+}
+
 TEST(VorelCreation, RegistersTheFourCursorsByResourceName) {
   THeadlessServices& services = Application().Reset();
   TCursorImage hand;

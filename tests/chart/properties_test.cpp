@@ -123,6 +123,32 @@ void ExpectSameValues(TPersistent& a, TPersistent& b, const std::string& path) {
   }
 }
 
+// A declared default other than the creation value would leave a value set to
+// it out of a stored layout, and loading would bring back the creation value.
+void ExpectDeclaredDefaults(TPersistent& object, const TClassInfo* skipOf, const std::string& path,
+                            int& checked) {
+  const TClassInfo* info = Classes().ClassOf(object);
+  ASSERT_NE(info, nullptr) << path;
+  for (const TPropInfo* p : info->Properties()) {
+    if (skipOf && skipOf->FindProperty(p->Name)) continue;
+    const std::string at = path + "." + p->Name;
+    // Sub-objects created otherwise than their class are stored against that.
+    if (p->Kind == pkObject && !p->CreationState) {
+      ExpectDeclaredDefaults(p->Object(object), nullptr, at, checked);
+    } else if (p->DefaultValue) {
+      ++checked;
+      EXPECT_EQ(p->Get(object), *p->DefaultValue) << at;
+    }
+  }
+}
+
+TEST_F(VorelLayout, DeclaredDefaultsAreTheCreationValues) {
+  TVorel chart(nullptr);
+  int checked = 0;
+  ExpectDeclaredDefaults(chart, Classes().Find("TCustomControl"), "Vorel", checked);
+  EXPECT_GE(checked, 80);
+}
+
 TEST_F(VorelLayout, TheViewersChartLoadsWithEveryStoredValue) {
   auto host = Load(kViewerChart);
   TVorel& v = host->Chart();

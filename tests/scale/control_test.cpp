@@ -441,6 +441,38 @@ TEST(ScaleAssign, ResetKeepsInscriptionAndTickList) {
   EXPECT_EQ(s.RangeHigh(), 100);
 }
 
+// A declared default other than a new scale's value would drop a value set to
+// it from a stored layout; a reset must come back to the same values.
+void ExpectDeclaredDefaults(TScale& s) {
+  RegisterScaleClasses();
+  const TClassInfo* info = Classes().Find("TScale");
+  ASSERT_NE(info, nullptr);
+  int checked = 0;
+  for (const TPropInfo* p : info->Properties()) {
+    if (info->Parent()->FindProperty(p->Name) || !p->DefaultValue) continue;
+    EXPECT_EQ(p->Get(s), *p->DefaultValue) << p->Name;
+    ++checked;
+  }
+  EXPECT_GE(checked, 20);
+}
+
+TEST(ScaleLayout, DeclaredDefaultsAreTheCreationAndResetValues) {
+  TScale s(nullptr);
+  ExpectDeclaredDefaults(s);
+  s.SetRange(-3, 7);
+  s.SetMarginLeft(5);
+  s.SetCaptionPosY(-9);
+  s.SetCaptionAnchor(uaSclBotRgt);
+  s.SetLabelType(ftTime);
+  s.SetShowBaseLine(false);
+  s.SetTransparent(true);
+  s.SetColorScheme(csSystem);
+  s.SetFrameStyle(fsRaised);
+  s.SetMouseAction(maZoom);
+  s.ResetToDefaults();
+  ExpectDeclaredDefaults(s);
+}
+
 TEST(ScaleLayout, PropertiesComeFromAStoredLayout) {
   RegisterScaleClasses();  // as a program does before loading its first layout
   TForm form(nullptr);

@@ -18,12 +18,12 @@ void CheckIndex(int index, std::size_t count) {
 int TCustomVorel::AddSeries(std::shared_ptr<TSeriesPoints> points) {
   TvoSeries series;
   series.Points = points ? std::move(points) : std::make_shared<TSeriesPoints>();
-  series.Color = dataColor_;
-  series.FillColor = fillColor_;
-  series.PenStyle = penStyle_;
-  series.LineWidth = lineWidth_;
+  series.Color = DataColor();
+  series.FillColor = FillColor();
+  series.PenStyle = PenStyle();
+  series.LineWidth = LineWidth();
   series.Layer = activeLayer_;
-  series.ItemClass = classDefault_;
+  series.ItemClass = ClassDefault();
   std::vector<TvoSeries>& list = SeriesList();
   list.push_back(std::move(series));
   SeriesChanged();

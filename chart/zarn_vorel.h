@@ -371,9 +371,7 @@ class TCustomVorel : public TCustomControl {
   TvoChartItem& AppendItem(std::uint8_t kind, std::uint8_t coordMode, double x, double y);
   // series_list.cpp: the list this chart shows, its master's when sharing.
   std::vector<TvoSeries>& SeriesList() { return master_ ? master_->series_ : series_; }
-  const std::vector<TvoSeries>& SeriesList() const {
-    return master_ ? master_->series_ : series_;
-  }
+  const std::vector<TvoSeries>& SeriesList() const { return master_ ? master_->series_ : series_; }
   void SeriesChanged();
 
   // Copied whole by Assign; a new chart's values are its initialisers.

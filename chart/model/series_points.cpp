@@ -79,9 +79,8 @@ void TSeriesPoints::Clear() {
 // Blocks are in order when x is: the block is found first, then the point.
 template <class Before>
 std::size_t TSeriesPoints::Bound(double value, Before before) const {
-  const auto block = std::partition_point(blocks_.begin(), blocks_.end(), [&](const TBlock& b) {
-    return before(b.X.back(), value);
-  });
+  const auto block = std::partition_point(
+      blocks_.begin(), blocks_.end(), [&](const TBlock& b) { return before(b.X.back(), value); });
   if (block == blocks_.end()) return size_;
   const auto b = static_cast<std::size_t>(block - blocks_.begin());
   const auto in = std::partition_point(block->X.begin(), block->X.end(),

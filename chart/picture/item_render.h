@@ -62,7 +62,7 @@ class TItemPainter {
   void Mark();                   // 1
   bool InRanges(double x, double y) const;
   void PlaceMark(TPoint p);
-  void ErrorBars();              // 18
+  void ErrorBars();  // 18
   void MarkShape(TPoint p);
   bool DuplicateMark(TPoint p, int type);
 

@@ -51,8 +51,7 @@ TItemPainter::TAxisMap TItemPainter::YMap() const {
           v.ScaleY(layer_).Logarithmic(), i64{t_.OffsetY} - v.MarginTop()};
 }
 
-TPoint TItemPainter::SeriesPoint(const TAxisMap& x, const TAxisMap& y, double wx,
-                                 double wy) const {
+TPoint TItemPainter::SeriesPoint(const TAxisMap& x, const TAxisMap& y, double wx, double wy) const {
   TPoint p;
   if (x.Pixel(wx, p.X) && y.Pixel(wy, p.Y)) return p;
   return World(wx, wy);
@@ -146,7 +145,8 @@ class TItemPainter::TSeriesPen {
       long long At;
       TPoint P;
     };
-    TKept kept[] = {{lowAt_, low_}, {highAt_, high_}, {beforeLastAt_, beforeLast_}, {lastAt_, last_}};
+    TKept kept[] = {
+        {lowAt_, low_}, {highAt_, high_}, {beforeLastAt_, beforeLast_}, {lastAt_, last_}};
     std::sort(std::begin(kept), std::end(kept),
               [](const TKept& a, const TKept& b) { return a.At < b.At; });
     long long handed = 0;  // the first point went on when the run started

@@ -1,0 +1,247 @@
+// Series against items: the same points drawn as a series and as a move item
+// followed by line items must set the same pixels, for any data, pen and axis,
+// including where the series reduces dense columns or cuts sorted x to the range.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "chart/zarn_vorel.h"
+
+namespace zarn {
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+struct TData {
+  std::vector<double> X, Y;
+};
+
+// Random data of one of several shapes, some of it far outside the ranges.
+TData RandomData(std::mt19937& rng, bool logX, bool logY) {
+  std::uniform_int_distribution<int> pick(0, 5);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  const int n = std::uniform_int_distribution<int>(1, 6000)(rng);
+  const int shape = pick(rng);
+  TData d;
+  double y = 0.5;
+  for (int i = 0; i < n; ++i) {
+    double x = shape == 0 ? unit(rng) * 1.4 - 0.2 : -0.3 + 1.6 * i / n;  // sorted but for shape 0
+    if (shape == 1 && unit(rng) < 0.3) x = -0.3 + 1.6 * (i - 1) / n;     // repeated x
+    switch (shape) {
+      case 2:  // spikes on a flat line
+        y = unit(rng) < 0.02 ? unit(rng) * 4 - 2 : 0.5;
+        break;
+      case 3:  // plateaus
+        if (unit(rng) < 0.01) y = unit(rng);
+        break;
+      default:  // a random walk
+        y += (unit(rng) - 0.5) * 0.05;
+    }
+    double px = x, py = y;
+    const double r = unit(rng);
+    if (r < 0.004)
+      px = shape == 0 ? kNaN : px;  // sorted x stays sorted
+    else if (r < 0.008)
+      py = kNaN;
+    else if (r < 0.010)
+      py = -kInf;
+    else if (r < 0.012)
+      py = 1e12;
+    else if (r < 0.014)
+      px = (shape == 0 ? -1e12 : px);
+    if (logX && std::isfinite(px)) px = std::pow(10.0, px * 3);
+    if (logY && std::isfinite(py)) py = std::pow(10.0, py * 3);
+    d.X.push_back(px);
+    d.Y.push_back(py);
+  }
+  return d;
+}
+
+// Two charts alike: one draws the data as a series, the other as items.
+struct TPair {
+  TVorel series{nullptr};
+  TVorel items{nullptr};
+  std::vector<std::pair<double, double>> moves;  // the move items' world points
+
+  template <class F>
+  void Both(F f) {
+    f(series);
+    f(items);
+  }
+
+  void Load(const TData& d) {
+    series.AddSeries(std::make_shared<TSeriesPoints>(d.X, d.Y));
+    bool penUp = true;
+    for (std::size_t i = 0; i < d.X.size(); ++i) {
+      if (!std::isfinite(d.X[i]) || !std::isfinite(d.Y[i])) {
+        penUp = true;
+      } else if (penUp) {
+        // A move item takes whole numbers; the handler gives it the point.
+        items.MovePenTo(0, 0);
+        moves.emplace_back(d.X[i], d.Y[i]);
+        penUp = false;
+      } else {
+        items.LineToPoint(d.X[i], d.Y[i]);
+      }
+    }
+    items.OnBeforeRenderChartItem = [this, next = std::size_t{0}](TObject*, TvoChartItem& item,
+                                                                  int index, bool) mutable {
+      if (index == 0) next = 0;
+      if (item.Kind != ikMoveTo) return;
+      item.X1 = moves[next].first;
+      item.Y1 = moves[next++].second;
+    };
+  }
+
+  ::testing::AssertionResult Same(bool monochrome) {
+    TBitmap a, b;
+    a.SetSize(series.PlotWidth(), series.PlotHeight());
+    b.SetSize(items.PlotWidth(), items.PlotHeight());
+    series.RenderDataToImage(a, 0, 0, false, monochrome);
+    items.RenderDataToImage(b, 0, 0, false, monochrome);
+    for (int y = 0; y < a.Height(); ++y)
+      for (int x = 0; x < a.Width(); ++x)
+        if (a.ScanLine(y)[x] != b.ScanLine(y)[x])
+          return ::testing::AssertionFailure() << "pixel " << x << "," << y << " differs";
+    return ::testing::AssertionSuccess();
+  }
+};
+
+TEST(SeriesAgainstItems, EveryPixelAgreesOnRandomDataPensAndAxes) {
+  std::mt19937 rng(20261209);
+  std::uniform_int_distribution<int> coin(0, 1);
+  const TPenStyle styles[] = {psSolid,      psDash,  psDot,        psDashDot,
+                              psDashDotDot, psClear, psInsideFrame};
+  for (int round = 0; round < 300; ++round) {
+    TPair pair;
+    const bool logX = round % 7 == 3, logY = round % 5 == 4;
+    const int w = std::uniform_int_distribution<int>(120, 420)(rng);
+    const int h = std::uniform_int_distribution<int>(100, 300)(rng);
+    const TPenStyle style = styles[round % 7 < 3 ? 0 : round % 7];
+    const int width = round % 4 == 1 ? 2 + round % 3 : 1;
+    const bool reversedX = coin(rng) != 0, reversedY = coin(rng) != 0;
+    const bool xor_ = round % 11 == 5, watched = round % 13 == 6;
+    pair.Both([&](TVorel& c) {
+      c.SetBounds(0, 0, w, h);
+      c.SetDataColor(round % 2 ? clRed : clNavy);
+      c.SetFillColor(clYellow);
+      c.SetPenStyle(style);
+      c.SetLineWidth(width);
+      const double lo = logX ? 10.0 : 0.0, hi = logX ? 100.0 : 1.0;
+      c.ScaleX(1).SetRangeLow(reversedX ? hi : lo);
+      c.ScaleX(1).SetRangeHigh(reversedX ? lo : hi);
+      c.ScaleY(1).SetRangeLow(reversedY ? (logY ? 100.0 : 1.0) : (logY ? 10.0 : 0.0));
+      c.ScaleY(1).SetRangeHigh(reversedY ? (logY ? 10.0 : 0.0) : (logY ? 100.0 : 1.0));
+      c.ScaleX(1).SetLogarithmic(logX);
+      c.ScaleY(1).SetLogarithmic(logY);
+      if (xor_)
+        c.OnBeforeRenderData = [](TObject*, TCanvas& canvas, int, int) {
+          canvas.Pen().SetMode(pmXor);
+        };
+      if (watched) c.OnDataRendered = [](TObject*, TCanvas&, int, int) {};
+    });
+    pair.Load(RandomData(rng, logX, logY));
+    ASSERT_TRUE(pair.Same(round % 9 == 2)) << "round " << round;
+  }
+}
+
+TEST(SeriesAgainstItems, HiddenLayersAndClassesHideTheSeriesToo) {
+  TPair pair;
+  pair.Both([](TVorel& c) {
+    c.SetBounds(0, 0, 200, 150);
+    c.SetActiveLayer(2);
+    c.SetClassDefault(7);
+  });
+  pair.Load({{0.1, 0.5, 0.9}, {0.1, 0.9, 0.2}});
+  TVorel blank(nullptr);
+  blank.SetBounds(0, 0, 200, 150);
+  pair.Both([](TVorel& c) { c.SetLayerVisible(2, false); });
+  EXPECT_TRUE(pair.Same(false));
+  pair.Both([](TVorel& c) {
+    c.SetLayerVisible(2, true);
+    c.SetClassVisible(false, 7, false);
+  });
+  EXPECT_TRUE(pair.Same(false));
+  TBitmap hidden, empty;
+  hidden.SetSize(pair.series.PlotWidth(), pair.series.PlotHeight());
+  empty.SetSize(blank.PlotWidth(), blank.PlotHeight());
+  pair.series.RenderDataToImage(hidden, 0, 0, false, false);
+  blank.RenderDataToImage(empty, 0, 0, false, false);
+  EXPECT_EQ(hidden.Pixels(), empty.Pixels());
+}
+
+TEST(SeriesPoints, AppendingKeepsEveryPointOnceInOrderWithoutMovingAny) {
+  std::vector<double> x0 = {0, 1, 2}, y0 = {5, 6, 7};
+  const double* moved = x0.data();
+  TSeriesPoints points(std::move(x0), std::move(y0));
+  EXPECT_EQ(points.BlockX(0).data(), moved);  // taken over, not copied
+  for (int i = 3; i < 200000; ++i)
+    points.Append(i, -i);
+  const double* first = points.BlockX(1).data();
+  const std::vector<double> more(70000, 1e6);
+  points.Append(more, more);
+  EXPECT_EQ(points.BlockX(0).data(), moved);
+  EXPECT_EQ(points.BlockX(1).data(), first);
+  ASSERT_EQ(points.Size(), 270000u);
+  for (std::size_t i = 3; i < 200000; i += 997) {
+    EXPECT_EQ(points.X(i), static_cast<double>(i));
+    EXPECT_EQ(points.Y(i), -static_cast<double>(i));
+  }
+  EXPECT_EQ(points.X(269999), 1e6);
+  EXPECT_TRUE(points.SortedX());
+  EXPECT_EQ(points.LowerBoundX(70000.5), 70001u);
+  EXPECT_EQ(points.UpperBoundX(1e6), 270000u);
+  EXPECT_EQ(points.LowerBoundX(-5), 0u);
+
+  points.Set(5, 4.5, 0);  // still in order
+  EXPECT_TRUE(points.SortedX());
+  points.Set(5, 100, 0);
+  EXPECT_FALSE(points.SortedX());
+  points.Set(270000, 0, 0);  // beyond the end: ignored
+  EXPECT_EQ(points.Size(), 270000u);
+  points.Clear();
+  points.Append(kNaN, 1);
+  EXPECT_FALSE(points.SortedX());
+}
+
+TEST(SeriesOnAChart, ChangesByTheCallerShowAtTheNextShowItemsAndSharersSeeThem) {
+  TVorel chart(nullptr), sharer(nullptr);
+  for (TVorel* c : {&chart, &sharer}) {
+    c->SetBounds(0, 0, 200, 150);
+    c->SetPaintHold(false);
+  }
+  auto points = std::make_shared<TSeriesPoints>();
+  EXPECT_EQ(chart.AddSeries(points), 0);
+  chart.ShowItems();
+  const std::vector<TColor> empty = chart.Surface().Pixels();
+  points->Append(0.1, 0.1);
+  points->Append(0.9, 0.9);
+  chart.ShowItems();
+  const std::vector<TColor> drawn = chart.Surface().Pixels();
+  EXPECT_NE(drawn, empty);
+
+  sharer.SetUseDataOf(&chart);
+  EXPECT_EQ(sharer.SeriesCount(), 1);
+  sharer.ShowItems();
+  EXPECT_EQ(sharer.Surface().Pixels(), drawn);
+
+  chart.Series(0).Color = clRed;
+  points->Set(1, 0.9, 0.1);
+  chart.ShowItems();
+  EXPECT_NE(chart.Surface().Pixels(), drawn);
+  chart.RemoveSeries(0);
+  EXPECT_EQ(sharer.SeriesCount(), 0);
+  EXPECT_THROW(chart.Series(0), EZarnVorelError);
+  EXPECT_THROW(chart.RemoveSeries(-1), EZarnVorelError);
+  chart.ShowItems();
+  EXPECT_EQ(chart.Surface().Pixels(), empty);
+}
+
+}  // namespace
+}  // namespace zarn

@@ -27,6 +27,9 @@ class TItemPainter {
   void ApplyWidth();
   TPoint SeriesPoint(const TAxisMap& x, const TAxisMap& y, double wx, double wy) const;
   TAxisMap XMap() const;
+  int Column(const TAxisMap& x, double wx) const;
+  std::size_t ColumnEnd(const TAxisMap& x, std::span<const double> xs, std::size_t i,
+                        std::size_t end, int column) const;
   TAxisMap YMap() const;
   // The index range of a series whose other points cannot show (sorted x).
   void VisibleRange(const TSeriesPoints& points, bool lineToo, std::size_t& first,

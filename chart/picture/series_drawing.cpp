@@ -14,9 +14,16 @@ using i64 = std::int64_t;
 // One axis of the layer's transform in double, for the points whose pixel the
 // double result settles; the others go through the chart's own transform.
 struct TItemPainter::TAxisMap {
-  double K, D;
-  bool Log;
-  i64 Shift;  // control pixels to the surface's
+  TAxisMap(long double k, long double d, bool log, i64 shift)
+      : K(static_cast<double>(k)),
+        D(static_cast<double>(d)),
+        Log(log),
+        Shift(shift),
+        // The double terms differ from the long double ones by a few units in
+        // their last place, and stay below the limit plus |D|: 1e-14 of that
+        // is ten times the difference. Within it of a half, the exact
+        // transform decides.
+        Edge(0.5 - (1e-14 * (kLimit + 2 * std::fabs(D)) + 1e-9)) {}
 
   // False when the double result might round otherwise than the exact one:
   // near a half, far out, below a logarithmic axis's reach, or no number.
@@ -26,29 +33,52 @@ struct TItemPainter::TAxisMap {
       if (!(v > 1e-100)) return false;
       t = std::log(v);
     }
-    const double kt = K * t;
-    const double f = kt + D;
-    if (!(std::fabs(f) < 1e9)) return false;
-    const double r = std::rint(f);
-    // The double terms differ from the long double ones by a few units in
-    // their last place; 1e-14 of their size is ten times that.
-    const double slack = 1e-14 * (std::fabs(kt) + std::fabs(D)) + 1e-9;
-    if (std::fabs(f - r) > 0.5 - slack) return false;
+    const double f = K * t + D;
+    if (!(std::fabs(f) < kLimit)) return false;
+    // Round to nearest, halves to even, as rint does, without a library call.
+    const double r = (f + kRound) - kRound;
+    if (std::fabs(f - r) > Edge) return false;
     out = ClampPixel(static_cast<i64>(r) + Shift);
     return true;
   }
+
+  // The pixels of n values on a linear axis at once, kUnsure for each that
+  // needs the exact transform or is no number. Written for the vector unit:
+  // no branch, no library call, no reduction.
+  void Pixels(const double* v, std::size_t n, int* out) const {
+    const double k = K, d = D, edge = Edge, shift = static_cast<double>(Shift);
+    const double limit = kPixelLimit;
+    for (std::size_t i = 0; i < n; ++i) {
+      const double f = k * v[i] + d;
+      const double r = (f + kRound) - kRound;
+      const double gap = std::fabs(f - r);
+      const bool sure = (std::fabs(f) < kLimit) & (gap <= edge);  // false for no number
+      const double moved = r + shift;
+      const double low = moved < -limit ? -limit : moved;
+      const double pixel = low > limit ? limit : low;
+      out[i] = static_cast<int>(sure ? pixel : double{kUnsure});
+    }
+  }
+
+  static constexpr int kUnsure = -1'000'000'000;
+  static constexpr double kLimit = 1e9;
+  static constexpr double kRound = 6755399441055744.0;  // 1.5 * 2^52
+  double K, D;
+  bool Log;
+  i64 Shift;  // control pixels to the surface's
+  double Edge;
 };
 
 TItemPainter::TAxisMap TItemPainter::XMap() const {
   const TCustomVorel& v = t_.Chart;
-  return {static_cast<double>(v.Kx(layer_)), static_cast<double>(v.Dx(layer_)),
-          v.ScaleX(layer_).Logarithmic(), i64{t_.OffsetX} - v.MarginLeft()};
+  return {v.Kx(layer_), v.Dx(layer_), v.ScaleX(layer_).Logarithmic(),
+          i64{t_.OffsetX} - v.MarginLeft()};
 }
 
 TItemPainter::TAxisMap TItemPainter::YMap() const {
   const TCustomVorel& v = t_.Chart;
-  return {static_cast<double>(v.Ky(layer_)), static_cast<double>(v.Dy(layer_)),
-          v.ScaleY(layer_).Logarithmic(), i64{t_.OffsetY} - v.MarginTop()};
+  return {v.Ky(layer_), v.Dy(layer_), v.ScaleY(layer_).Logarithmic(),
+          i64{t_.OffsetY} - v.MarginTop()};
 }
 
 TPoint TItemPainter::SeriesPoint(const TAxisMap& x, const TAxisMap& y, double wx, double wy) const {
@@ -94,17 +124,120 @@ void TItemPainter::VisibleRange(const TSeriesPoints& points, bool lineToo, std::
 // set the same rows and leave out the same last row. The lines into and out
 // of the column join the same points as before, and a solid pen in copy mode
 // sets each pixel the same whichever line sets it and how often.
+namespace {
+
+// One pixel column's run of points, numbered from 0: where it first reaches
+// its lowest and highest rows, its last point, and the latest point on
+// another row than that (-1 for none).
+struct TColumnRun {
+  int Column = 0;
+  int Low = 0, High = 0, BeforeLast = 0, Last = 0;
+  long long LowAt = 0, HighAt = 0, BeforeLastAt = -1, LastAt = 0;
+
+  TColumnRun() = default;
+  explicit TColumnRun(TPoint first) : Column(first.X), Low(first.Y), High(first.Y), Last(first.Y) {}
+
+  void Extend(int row) {
+    const long long at = LastAt + 1;
+    if (row != Last) {
+      BeforeLast = Last;
+      BeforeLastAt = LastAt;
+      Last = row;
+    }
+    LastAt = at;
+    if (row < Low) Low = row, LowAt = at;
+    if (row > High) High = row, HighAt = at;
+  }
+  // The same for n rows at once, lo and hi the least and greatest of them.
+  void Extend(const int* rows, std::size_t n, int lo, int hi) {
+    const long long base = LastAt + 1;
+    if (lo < Low) Low = lo, LowAt = base + (std::find(rows, rows + n, lo) - rows);
+    if (hi > High) High = hi, HighAt = base + (std::find(rows, rows + n, hi) - rows);
+    const int last = rows[n - 1];
+    std::size_t block = lo == hi ? 0 : n - 1;  // where the closing stretch of equal rows starts
+    while (block > 0 && rows[block - 1] == last)
+      --block;
+    if (block > 0) {
+      BeforeLast = rows[block - 1];
+      BeforeLastAt = base + static_cast<long long>(block) - 1;
+    } else if (last != Last) {
+      BeforeLast = Last;
+      BeforeLastAt = LastAt;
+    }
+    Last = last;
+    LastAt = base + static_cast<long long>(n) - 1;
+  }
+};
+
+void RowRange(const int* rows, std::size_t n, int& lo, int& hi) {
+  int a = rows[0], b = rows[0];
+  for (std::size_t i = 1; i < n; ++i) {
+    a = rows[i] < a ? rows[i] : a;
+    b = rows[i] > b ? rows[i] : b;
+  }
+  lo = a;
+  hi = b;
+}
+
+}  // namespace
+
 class TItemPainter::TSeriesPen {
  public:
-  TSeriesPen(TItemPainter& painter, bool reduce) : p_(painter), reduce_(reduce) {}
+  TSeriesPen(TItemPainter& painter, bool reduce, const TAxisMap& x, const TAxisMap& y)
+      : p_(painter), reduce_(reduce), mx_(x), my_(y) {}
 
-  void Add(TPoint q) {
+  void Add(double x, double y) {
+    if (!std::isfinite(x) || !std::isfinite(y)) return Lift();
+    const TPoint q = p_.SeriesPoint(mx_, my_, x, y);
     if (!reduce_) return Hand(q);
-    if (active_ && q == last_) return;  // a repeated point sets nothing new
-    if (active_ && q.X == last_.X) return Extend(q);
-    Flush();
-    Hand(q);
+    if (active_ && q.X == run_.Column) return run_.Extend(q.Y);
     Start(q);
+  }
+  // Points known to lie in one pixel column, x finite: only their rows are
+  // worked out, in the loop that most of a dense series' points go through.
+  void AddColumn(int column, const double* xs, const double* ys, std::size_t n) {
+    if (my_.Log) return AddColumnPointwise(column, xs, ys, n);
+    constexpr std::size_t kChunk = 256;
+    int rows[kChunk];
+    for (std::size_t at = 0; at < n; at += kChunk) {
+      const std::size_t m = std::min(kChunk, n - at);
+      my_.Pixels(ys + at, m, rows);
+      std::size_t k = 0;
+      if (rows[0] != TAxisMap::kUnsure && (!active_ || run_.Column != column)) {
+        Start({column, rows[0]});
+        k = 1;
+      }
+      int lo = 0, hi = 0;
+      if (k < m) RowRange(rows + k, m - k, lo, hi);
+      if (k < m && lo != TAxisMap::kUnsure && active_ && run_.Column == column) {
+        run_.Extend(rows + k, m - k, lo, hi);
+        continue;
+      }
+      for (; k < m; ++k) {
+        if (rows[k] == TAxisMap::kUnsure)
+          AddColumnPointwise(column, xs + at + k, ys + at + k, 1);
+        else if (active_ && run_.Column == column)
+          run_.Extend(rows[k]);
+        else
+          Start({column, rows[k]});
+      }
+    }
+  }
+  // The same where a point needs the exact transform or breaks the line.
+  void AddColumnPointwise(int column, const double* xs, const double* ys, std::size_t n) {
+    for (std::size_t k = 0; k < n; ++k) {
+      const double y = ys[k];
+      if (!std::isfinite(y)) {
+        Lift();
+        continue;
+      }
+      int row;
+      if (!my_.Pixel(y, row)) row = p_.World(xs[k], y).Y;
+      if (active_ && column == run_.Column)
+        run_.Extend(row);
+      else
+        Start({column, row});
+    }
   }
   // A gap: the next point starts a new line.
   void Lift() {
@@ -123,19 +256,10 @@ class TItemPainter::TSeriesPen {
     p_.AddPoint(q);
   }
   void Start(TPoint q) {
+    Flush();
+    Hand(q);
     active_ = true;
-    count_ = 1;
-    low_ = high_ = last_ = q;
-    lowAt_ = highAt_ = lastAt_ = 0;
-    beforeLastAt_ = -1;
-  }
-  void Extend(TPoint q) {
-    beforeLast_ = last_;
-    beforeLastAt_ = lastAt_;
-    last_ = q;
-    lastAt_ = count_++;
-    if (q.Y < low_.Y) low_ = q, lowAt_ = lastAt_;
-    if (q.Y > high_.Y) high_ = q, highAt_ = lastAt_;
+    run_ = TColumnRun(q);
   }
   // The run's kept points after its first, in their order.
   void Flush() {
@@ -143,28 +267,56 @@ class TItemPainter::TSeriesPen {
     active_ = false;
     struct TKept {
       long long At;
-      TPoint P;
+      int Row;
     };
+    const TColumnRun& r = run_;
     TKept kept[] = {
-        {lowAt_, low_}, {highAt_, high_}, {beforeLastAt_, beforeLast_}, {lastAt_, last_}};
+        {r.LowAt, r.Low}, {r.HighAt, r.High}, {r.BeforeLastAt, r.BeforeLast}, {r.LastAt, r.Last}};
     std::sort(std::begin(kept), std::end(kept),
               [](const TKept& a, const TKept& b) { return a.At < b.At; });
     long long handed = 0;  // the first point went on when the run started
     for (const TKept& k : kept)
       if (k.At > handed) {
-        Hand(k.P);
+        Hand({r.Column, k.Row});
         handed = k.At;
       }
   }
 
   TItemPainter& p_;
   bool reduce_;
+  const TAxisMap& mx_;
+  const TAxisMap& my_;
   bool penUp_ = true;
   bool active_ = false;
-  long long count_ = 0;
-  TPoint low_, high_, beforeLast_, last_;
-  long long lowAt_ = 0, highAt_ = 0, beforeLastAt_ = -1, lastAt_ = 0;
+  TColumnRun run_;
 };
+
+int TItemPainter::Column(const TAxisMap& x, double wx) const {
+  int column;
+  return x.Pixel(wx, column) ? column : World(wx, 0.0).X;
+}
+
+// The end of the stretch from i on whose points lie in the given column, for
+// sorted x on a linear axis, where the column never turns back: found by
+// galloping, then halving.
+std::size_t TItemPainter::ColumnEnd(const TAxisMap& x, std::span<const double> xs, std::size_t i,
+                                    std::size_t end, int column) const {
+  const auto inColumn = [&](std::size_t k) {
+    return std::isfinite(xs[k]) && Column(x, xs[k]) == column;
+  };
+  std::size_t in = i, step = 1, out = i + 1;
+  while (out < end && inColumn(out)) {
+    in = out;
+    step *= 2;
+    out = in + step;
+  }
+  out = std::min(out, end);
+  while (out - in > 1) {
+    const std::size_t mid = in + (out - in) / 2;
+    (inColumn(mid) ? in : out) = mid;
+  }
+  return out;
+}
 
 void TItemPainter::SeriesLine(const TSeriesPoints& points) {
   ApplyWidth();
@@ -174,17 +326,23 @@ void TItemPainter::SeriesLine(const TSeriesPoints& points) {
   VisibleRange(points, thinSolidCopy, first, last);
   if (!thinSolidCopy) first = 0, last = points.Size();
   const TAxisMap mx = XMap(), my = YMap();
-  TSeriesPen pen(*this, thinSolidCopy);
+  const bool byColumn = thinSolidCopy && points.SortedX() && !mx.Log;
+  TSeriesPen pen(*this, thinSolidCopy, mx, my);
   for (std::size_t b = 0; b < points.BlockCount(); ++b) {
     const std::size_t start = points.BlockStart(b);
     const std::span<const double> xs = points.BlockX(b), ys = points.BlockY(b);
     if (last <= start || first >= start + xs.size()) continue;
     const std::size_t to = std::min(last, start + xs.size()) - start;
-    for (std::size_t i = std::max(first, start) - start; i < to; ++i) {
-      if (std::isfinite(xs[i]) && std::isfinite(ys[i]))
-        pen.Add(SeriesPoint(mx, my, xs[i], ys[i]));
-      else
-        pen.Lift();
+    for (std::size_t i = std::max(first, start) - start; i < to;) {
+      if (!byColumn || !std::isfinite(xs[i])) {
+        pen.Add(xs[i], ys[i]);
+        ++i;
+        continue;
+      }
+      const int column = Column(mx, xs[i]);
+      const std::size_t end = ColumnEnd(mx, xs, i, to, column);
+      pen.AddColumn(column, &xs[i], &ys[i], end - i);
+      i = end;
     }
   }
   pen.Lift();

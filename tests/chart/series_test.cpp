@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -75,8 +76,11 @@ struct TPair {
     f(items);
   }
 
-  void Load(const TData& d) {
+  // marks: the type of the marks at the points, -1 for none.
+  void Load(const TData& d, int marks = -1) {
     series.AddSeries(std::make_shared<TSeriesPoints>(d.X, d.Y));
+    series.Series(0).ShowMarks = marks >= 0;
+    series.Series(0).MarkType = static_cast<std::uint8_t>(std::max(marks, 0));
     bool penUp = true;
     for (std::size_t i = 0; i < d.X.size(); ++i) {
       if (!std::isfinite(d.X[i]) || !std::isfinite(d.Y[i])) {
@@ -90,12 +94,21 @@ struct TPair {
         items.LineToPoint(d.X[i], d.Y[i]);
       }
     }
-    items.OnBeforeRenderChartItem = [this, next = std::size_t{0}](TObject*, TvoChartItem& item,
-                                                                  int index, bool) mutable {
+    // The marks follow the line as line items the handler makes mark items.
+    const int firstMark = items.DataCount();
+    if (marks >= 0)
+      for (std::size_t i = 0; i < d.X.size(); ++i)
+        items.LineToPoint(d.X[i], d.Y[i]);
+    items.OnBeforeRenderChartItem = [this, firstMark, marks, next = std::size_t{0}](
+                                        TObject*, TvoChartItem& item, int index, bool) mutable {
       if (index == 0) next = 0;
-      if (item.Kind != ikMoveTo) return;
-      item.X1 = moves[next].first;
-      item.Y1 = moves[next++].second;
+      if (index >= firstMark) {
+        item.Kind = ikMark;
+        item.ParamB = marks;
+      } else if (item.Kind == ikMoveTo) {
+        item.X1 = moves[next].first;
+        item.Y1 = moves[next++].second;
+      }
     };
   }
 
@@ -108,7 +121,9 @@ struct TPair {
     for (int y = 0; y < a.Height(); ++y)
       for (int x = 0; x < a.Width(); ++x)
         if (a.ScanLine(y)[x] != b.ScanLine(y)[x])
-          return ::testing::AssertionFailure() << "pixel " << x << "," << y << " differs";
+          return ::testing::AssertionFailure()
+                 << "pixel " << x << "," << y << " differs: " << std::hex << a.ScanLine(y)[x]
+                 << " against " << b.ScanLine(y)[x];
     return ::testing::AssertionSuccess();
   }
 };
@@ -146,7 +161,9 @@ TEST(SeriesAgainstItems, EveryPixelAgreesOnRandomDataPensAndAxes) {
         };
       if (watched) c.OnDataRendered = [](TObject*, TCanvas&, int, int) {};
     });
-    pair.Load(RandomData(rng, logX, logY));
+    const int marks = round % 6 == 5 ? std::uniform_int_distribution<int>(0, 60)(rng) : -1;
+    const TData data = RandomData(rng, logX, logY);
+    pair.Load(data, marks);
     ASSERT_TRUE(pair.Same(round % 9 == 2)) << "round " << round;
   }
 }

@@ -215,6 +215,9 @@ void TCustomVorel::Assign(const TPersistent& source) {
   TVoItemContainer data, annotations;
   const bool ownData = data_ != other->data_;
   if (ownData) data.CopyFrom(*other->data_, rounded(other->data_->Count()));
+  // Series come along as the data they are: the same point stores, shared.
+  std::vector<TvoSeries> series;
+  if (ownData) series = other->SeriesList();
   annotations.CopyFrom(other->annotations_, rounded(other->annotations_.Count()));
   TVoItemTexts dataTexts = other->dataTexts_, annotationTexts = other->annotationTexts_;
 
@@ -234,7 +237,10 @@ void TCustomVorel::Assign(const TPersistent& source) {
   } rebind{*this};
   vorel_detail::TPaintHold hold(*this);
   settings_ = other->settings_;
-  if (ownData) data_->Swap(data);
+  if (ownData) {
+    data_->Swap(data);
+    SeriesList().swap(series);
+  }
   annotations_.Swap(annotations);
   dataTexts_.Text.swap(dataTexts.Text);
   dataTexts_.Count = dataTexts.Count;

@@ -248,6 +248,11 @@ TEST(SeriesOnAChart, ChangesByTheCallerShowAtTheNextShowItemsAndSharersSeeThem) 
   sharer.ShowItems();
   EXPECT_EQ(sharer.Surface().Pixels(), drawn);
 
+  TVorel copy(nullptr);
+  copy.Assign(chart);  // the same points, shared
+  ASSERT_EQ(copy.SeriesCount(), 1);
+  EXPECT_EQ(copy.Series(0).Points, points);
+
   chart.Series(0).Color = clRed;
   points->Set(1, 0.9, 0.1);
   chart.ShowItems();

@@ -222,6 +222,7 @@ void WriteViewerSeeds(TSeedWriter& out, const std::string& viewer) {
   if (!probe) return;
   for (int i = 0; i < probe->ComponentCount(); ++i) {
     const std::string name(probe->Components(i)->Name());
+    if (name.empty()) continue;  // made in code (the chart's menu), not from the layout
     auto window = Load(viewer);
     ChangeAll(*window->FindComponent(name), Step, 0);
     out.Write("kolvo_" + name + "_stepped", StoreLayout(*window));

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "chart/picture/axis_map.h"
 #include "chart/picture/render_state.h"
 #include "chart/zarn_vorel_series.h"
 
@@ -22,7 +23,6 @@ class TItemPainter {
 
  private:
   class TSeriesPen;
-  struct TAxisMap;
   // The pen width of the item, when the surface's differs (not for texts).
   void ApplyWidth();
   TPoint SeriesPoint(const TAxisMap& x, const TAxisMap& y, double wx, double wy) const;

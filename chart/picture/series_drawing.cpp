@@ -11,91 +11,13 @@ namespace zarn::vorel_detail {
 
 using i64 = std::int64_t;
 
-namespace {
-
-constexpr int kUnsurePixel = -1'000'000'000;
-// Beyond this the double transform is not trusted.
-constexpr double kFastLimit = 1e9;
-// Added and taken away, it rounds to nearest, halves to even, as rint does,
-// without a library call.
-constexpr double kRoundShift = 6755399441055744.0;  // 1.5 * 2^52
-
-// Where the processor has wider vectors, a second copy of this loop uses them:
-// the same operations on more values at once, so the same results.
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#define ZARN_WIDE_VECTORS __attribute__((target_clones("avx2", "default")))
-#else
-#define ZARN_WIDE_VECTORS
-#endif
-
-// Written for the vector unit: no branch, no library call, no reduction.
-ZARN_WIDE_VECTORS void LinearPixels(const double* v, std::size_t n, int* out, double k, double d,
-                                    double edge, double shift) {
-  constexpr double kPixels = kPixelLimit;
-  for (std::size_t i = 0; i < n; ++i) {
-    const double f = k * v[i] + d;
-    const double r = (f + kRoundShift) - kRoundShift;
-    const double gap = std::fabs(f - r);
-    const bool sure = (std::fabs(f) < kFastLimit) & (gap <= edge);  // false for no number
-    const double moved = r + shift;
-    const double low = moved < -kPixels ? -kPixels : moved;
-    const double pixel = low > kPixels ? kPixels : low;
-    out[i] = static_cast<int>(sure ? pixel : double{kUnsurePixel});
-  }
-}
-
-}  // namespace
-
-// One axis of the layer's transform in double, for the points whose pixel the
-// double result settles; the others go through the chart's own transform.
-struct TItemPainter::TAxisMap {
-  TAxisMap(long double k, long double d, bool log, i64 shift)
-      : K(static_cast<double>(k)),
-        D(static_cast<double>(d)),
-        Log(log),
-        Shift(shift),
-        // The double terms differ from the long double ones by a few units in
-        // their last place, and stay below the limit plus |D|: 1e-14 of that
-        // is ten times the difference. Within it of a half, the exact
-        // transform decides.
-        Edge(0.5 - (1e-14 * (kFastLimit + 2 * std::fabs(D)) + 1e-9)) {}
-
-  // False when the double result might round otherwise than the exact one:
-  // near a half, far out, below a logarithmic axis's reach, or no number.
-  bool Pixel(double v, int& out) const {
-    double t = v;
-    if (Log) {
-      if (!(v > 1e-100)) return false;
-      t = std::log(v);
-    }
-    const double f = K * t + D;
-    if (!(std::fabs(f) < kFastLimit)) return false;
-    const double r = (f + kRoundShift) - kRoundShift;
-    if (std::fabs(f - r) > Edge) return false;
-    out = ClampPixel(static_cast<i64>(r) + Shift);
-    return true;
-  }
-
-  // The pixels of n values on a linear axis at once, kUnsure for each that
-  // needs the exact transform or is no number.
-  void Pixels(const double* v, std::size_t n, int* out) const {
-    LinearPixels(v, n, out, K, D, Edge, static_cast<double>(Shift));
-  }
-
-  static constexpr int kUnsure = kUnsurePixel;
-  double K, D;
-  bool Log;
-  i64 Shift;  // control pixels to the surface's
-  double Edge;
-};
-
-TItemPainter::TAxisMap TItemPainter::XMap() const {
+TAxisMap TItemPainter::XMap() const {
   const TCustomVorel& v = t_.Chart;
   return {v.Kx(layer_), v.Dx(layer_), v.ScaleX(layer_).Logarithmic(),
           i64{t_.OffsetX} - v.MarginLeft()};
 }
 
-TItemPainter::TAxisMap TItemPainter::YMap() const {
+TAxisMap TItemPainter::YMap() const {
   const TCustomVorel& v = t_.Chart;
   return {v.Ky(layer_), v.Dy(layer_), v.ScaleY(layer_).Logarithmic(),
           i64{t_.OffsetY} - v.MarginTop()};

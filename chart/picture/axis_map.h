@@ -7,8 +7,6 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "chart/picture/render_state.h"
-
 // Where the processor has wider vectors, a second copy of a loop so marked
 // uses them: the same operations on more values at once, so the same results.
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
@@ -18,6 +16,13 @@
 #endif
 
 namespace zarn::vorel_detail {
+
+// Pixel positions reach the surface within this range.
+inline constexpr int kPixelLimit = 30000;
+
+inline int ClampPixel(std::int64_t v) {
+  return static_cast<int>(v < -kPixelLimit ? -kPixelLimit : (v > kPixelLimit ? kPixelLimit : v));
+}
 
 struct TAxisMap {
   // Beyond this the double transform is not trusted.

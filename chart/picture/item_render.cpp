@@ -144,6 +144,11 @@ void TItemPainter::Draw(int index, bool isAnnotation, const TVoItemTexts& texts)
 // --- Points ---
 
 TPoint TItemPainter::World(double x, double y, i64 dx, i64 dy) const {
+  const TRenderState& s = t_.State;
+  const auto layer = static_cast<std::size_t>(layer_);
+  i64 cx, cy;
+  if (s.FastMaps && s.XMaps[layer].Control(x, cx) && s.YMaps[layer].Control(y, cy))
+    return {ClampPixel(cx + s.XMaps[layer].Shift + dx), ClampPixel(cy + s.YMaps[layer].Shift + dy)};
   int px, py;
   t_.Chart.WorldToPixel(layer_, x, y, px, py);
   return {ClampPixel(i64{px} - t_.Chart.MarginLeft() + t_.OffsetX + dx),

@@ -282,6 +282,19 @@ void ResetDupMap(TRenderState& s, int width, int height, int d) {
   s.DupMap.assign(static_cast<std::size_t>(s.DupWidth) * static_cast<std::size_t>(s.DupHeight), -1);
 }
 
+// Every item handler runs between items and may change a transform.
+void PrepareMaps(TCustomVorel& v, TRenderState& s, int ox, int oy) {
+  s.FastMaps = !v.OnBeforeRenderChartItem && !v.OnBeforeRenderText;
+  if (!s.FastMaps) return;
+  for (int layer = 1; layer <= kVorelLayers; ++layer) {
+    const auto i = static_cast<std::size_t>(layer);
+    s.XMaps[i] = {v.Kx(layer), v.Dx(layer), v.ScaleX(layer).Logarithmic(),
+                  std::int64_t{ox} - v.MarginLeft()};
+    s.YMaps[i] = {v.Ky(layer), v.Dy(layer), v.ScaleY(layer).Logarithmic(),
+                  std::int64_t{oy} - v.MarginTop()};
+  }
+}
+
 void StartItems(TCustomVorel& v, TCanvas& c, TRenderState& s, int ox, int oy) {
   vorel_detail::TAttrCache& k = s.Cache;
   c.Pen().SetWidth(v.LineWidth());
@@ -352,6 +365,7 @@ void TCustomVorel::RenderData(TCanvas& Canvas, int LeftOffset, int TopOffset, bo
   if (settings_.GridStyle != gsNone && !NoGrid)
     vorel_detail::DrawGrid(*this, Canvas, s.Cache, LeftOffset, TopOffset);
   StartItems(*this, Canvas, s, LeftOffset, TopOffset);
+  PrepareMaps(*this, s, LeftOffset, TopOffset);
   vorel_detail::TItemTarget t{*this, Canvas, s, LeftOffset, TopOffset, Monochrome};
   const auto renderData = [&] {
     RenderList(*this, t, *data_, false, TKindFilter::All);
@@ -367,6 +381,7 @@ void TCustomVorel::RenderData(TCanvas& Canvas, int LeftOffset, int TopOffset, bo
     }
   }
   if (dataAboveAnnotations_) renderData();
+  s.FastMaps = false;
   Canvas.Pen().SetWidth(1);
   vorel_detail::DrawTextLabels(*this, Canvas, LeftOffset, TopOffset);
   if (OnDataRendered) OnDataRendered(this, Canvas, eventTop, eventLeft);

@@ -10,17 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "chart/picture/axis_map.h"
 #include "chart/zarn_vorel.h"
 
 namespace zarn::vorel_detail {
 
-// Pixel positions reach the surface within this range.
-inline constexpr int kPixelLimit = 30000;
 inline constexpr int kPolyLinePoints = 200;
-
-inline int ClampPixel(std::int64_t v) {
-  return static_cast<int>(v < -kPixelLimit ? -kPixelLimit : (v > kPixelLimit ? kPixelLimit : v));
-}
 
 // Round to nearest (halves to even) after limiting to the 32-bit range; NaN gives 0.
 inline std::int64_t RoundLimited(double v) {
@@ -115,6 +110,10 @@ struct TRenderState {
   int DupWidth = 0;
   int DupHeight = 0;
   TPictureCache Background;
+  // The layers' transforms in double, while items are drawn and no handler
+  // that runs between them could change a transform.
+  std::array<TAxisMap, kVorelLayers + 1> XMaps{}, YMaps{};
+  bool FastMaps = false;
   std::string Text;                     // a text item's text, reused between items
   std::vector<std::string_view> Lines;  // its lines, reused likewise
   bool Painting = false;

@@ -267,3 +267,50 @@ TEST(SeriesOnAChart, ChangesByTheCallerShowAtTheNextShowItemsAndSharersSeeThem) 
 
 }  // namespace
 }  // namespace zarn
+
+namespace zarn {
+namespace {
+
+// Items take the double transform unless a handler could change a transform
+// between them: both ways must give every pixel alike, points on pixel
+// halves included.
+TEST(ItemTransforms, TheDoubleTransformGivesTheExactPixels) {
+  std::mt19937 rng(91);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  for (int round = 0; round < 60; ++round) {
+    TVorel fast(nullptr), exact(nullptr);
+    exact.OnBeforeRenderChartItem = [](TObject*, TvoChartItem&, int, bool) {};
+    const bool logY = round % 3 == 1;
+    const double lo = round % 2 ? 1.0 : 0.0, hi = round % 2 ? 0.0 : 1.0;
+    std::vector<std::pair<double, double>> points;
+    const int w = 100 + round * 7;
+    for (int i = 0; i < 3000; ++i) {
+      // Many on a pixel's half, where the two transforms could part.
+      const double x = i % 2 ? unit(rng) : (std::floor(unit(rng) * w) + 0.5) / w;
+      const double y = unit(rng) * (i % 97 == 0 ? 1e13 : 1.0);
+      points.emplace_back(x, logY ? std::pow(10.0, 1 + y) : y);
+    }
+    for (TVorel* c : {&fast, &exact}) {
+      c->SetBounds(0, 0, w + 70, 140);
+      c->ScaleX(1).SetRangeLow(lo);
+      c->ScaleX(1).SetRangeHigh(hi);
+      if (logY) {
+        c->ScaleY(1).SetRangeHigh(100);
+        c->ScaleY(1).SetRangeLow(10);
+        c->ScaleY(1).SetLogarithmic(true);
+      }
+      c->MovePenTo(0, 0);
+      for (const auto& [x, y] : points)
+        c->LineToPoint(x, y);
+    }
+    TBitmap a, b;
+    a.SetSize(fast.PlotWidth(), fast.PlotHeight());
+    b.SetSize(exact.PlotWidth(), exact.PlotHeight());
+    fast.RenderDataToImage(a, 0, 0, false, false);
+    exact.RenderDataToImage(b, 0, 0, false, false);
+    ASSERT_EQ(a.Pixels(), b.Pixels()) << "round " << round;
+  }
+}
+
+}  // namespace
+}  // namespace zarn

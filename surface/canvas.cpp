@@ -97,10 +97,17 @@ void TCanvas::MoveTo(int x, int y) {
 }
 
 void TCanvas::LineTo(int x, int y) {
+  const TPoint to{x, y};
+  LinesTo(std::span<const TPoint>(&to, 1));
+}
+
+void TCanvas::LinesTo(std::span<const TPoint> points) {
+  if (points.empty()) return;
   const TDrawState s = State(*target_, clipSet_, clip_, pen_, brush_);
-  const TPoint64 a{i64{penPos_.X} + origin_.X, i64{penPos_.Y} + origin_.Y};
-  const TPoint64 b{i64{x} + origin_.X, i64{y} + origin_.Y};
-  if (s.PenOn) {
+  TPoint64 a{i64{penPos_.X} + origin_.X, i64{penPos_.Y} + origin_.Y};
+  for (const TPoint& p : points) {
+    const TPoint64 b{i64{p.X} + origin_.X, i64{p.Y} + origin_.Y};
+    if (!s.PenOn) break;
     if (s.Width == 1) {
       dashPhase_ = raster::ThinLine(s.Target, a, b, s.Pen, s.Pattern, dashPhase_,
                                     s.BrushOn ? &s.Brush : nullptr);
@@ -109,8 +116,9 @@ void TCanvas::LineTo(int x, int y) {
       set.AddWideLine(a, b, s.Width);
       set.Paint(s.Pen);
     }
+    a = b;
   }
-  penPos_ = {x, y};
+  penPos_ = points.back();
 }
 
 namespace {

@@ -89,6 +89,8 @@ class TCanvas {
   // MoveTo also restarts the pattern of a dashed pen.
   void MoveTo(int x, int y);
   void LineTo(int x, int y);
+  // LineTo each point in turn, the pen set up once: the same pixels.
+  void LinesTo(std::span<const TPoint> points);
   TPoint PenPos() const { return penPos_; }
   void SetPenPos(TPoint value) { penPos_ = value; }
 

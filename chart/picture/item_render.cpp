@@ -50,9 +50,8 @@ void FlushPolyLine(TItemTarget& t) {
       // A thin pen draws the same pixels segment by segment, without the
       // surface's per-call point copy.
       t.Canvas.MoveTo(s.Poly[0].X, s.Poly[0].Y);
-      for (int i = 1; i < s.PolyCount; ++i)
-        t.Canvas.LineTo(s.Poly[static_cast<std::size_t>(i)].X,
-                        s.Poly[static_cast<std::size_t>(i)].Y);
+      t.Canvas.LinesTo(
+          std::span<const TPoint>(s.Poly.data() + 1, static_cast<std::size_t>(s.PolyCount - 1)));
     } else {
       t.Canvas.Polyline(
           std::span<const TPoint>(s.Poly.data(), static_cast<std::size_t>(s.PolyCount)));

@@ -26,4 +26,14 @@ void TAxisMap::Pixels(const double* v, std::size_t n, int* out) const {
   LinearPixels(v, n, out, K, D, Edge, static_cast<double>(Shift));
 }
 
+TAxisMap XMapOf(const TCustomVorel& chart, int layer, int ox) {
+  return {chart.Kx(layer), chart.Dx(layer), chart.ScaleX(layer).Logarithmic(),
+          std::int64_t{ox} - chart.MarginLeft()};
+}
+
+TAxisMap YMapOf(const TCustomVorel& chart, int layer, int oy) {
+  return {chart.Ky(layer), chart.Dy(layer), chart.ScaleY(layer).Logarithmic(),
+          std::int64_t{oy} - chart.MarginTop()};
+}
+
 }  // namespace zarn::vorel_detail

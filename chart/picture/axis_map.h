@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "chart/zarn_vorel.h"
+
 // Where the processor has wider vectors, a second copy of a loop so marked
 // uses them: the same operations on more values at once, so the same results.
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
@@ -77,5 +79,10 @@ struct TAxisMap {
   std::int64_t Shift = 0;
   double Edge = 0;
 };
+
+// A layer's transforms onto a surface whose origin lies at the plotting
+// area's corner plus (ox, oy), as the chart's transform is now.
+TAxisMap XMapOf(const TCustomVorel& chart, int layer, int ox);
+TAxisMap YMapOf(const TCustomVorel& chart, int layer, int oy);
 
 }  // namespace zarn::vorel_detail

@@ -288,10 +288,8 @@ void PrepareMaps(TCustomVorel& v, TRenderState& s, int ox, int oy) {
   if (!s.FastMaps) return;
   for (int layer = 1; layer <= kVorelLayers; ++layer) {
     const auto i = static_cast<std::size_t>(layer);
-    s.XMaps[i] = {v.Kx(layer), v.Dx(layer), v.ScaleX(layer).Logarithmic(),
-                  std::int64_t{ox} - v.MarginLeft()};
-    s.YMaps[i] = {v.Ky(layer), v.Dy(layer), v.ScaleY(layer).Logarithmic(),
-                  std::int64_t{oy} - v.MarginTop()};
+    s.XMaps[i] = vorel_detail::XMapOf(v, layer, ox);
+    s.YMaps[i] = vorel_detail::YMapOf(v, layer, oy);
   }
 }
 

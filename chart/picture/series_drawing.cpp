@@ -12,15 +12,11 @@ namespace zarn::vorel_detail {
 using i64 = std::int64_t;
 
 TAxisMap TItemPainter::XMap() const {
-  const TCustomVorel& v = t_.Chart;
-  return {v.Kx(layer_), v.Dx(layer_), v.ScaleX(layer_).Logarithmic(),
-          i64{t_.OffsetX} - v.MarginLeft()};
+  return XMapOf(t_.Chart, layer_, t_.OffsetX);
 }
 
 TAxisMap TItemPainter::YMap() const {
-  const TCustomVorel& v = t_.Chart;
-  return {v.Ky(layer_), v.Dy(layer_), v.ScaleY(layer_).Logarithmic(),
-          i64{t_.OffsetY} - v.MarginTop()};
+  return YMapOf(t_.Chart, layer_, t_.OffsetY);
 }
 
 TPoint TItemPainter::SeriesPoint(const TAxisMap& x, const TAxisMap& y, double wx, double wy) const {

@@ -33,7 +33,9 @@ void SaveFormSnapshot(TForm& form, const std::string& path) {
   if (!WidgetOf(form)) RealizeQtForm(form);
   QWidget* w = WidgetOf(form);
   if (!w) throw EFileError(path, "the window has no widget to draw");
-  const QImage image = Grab(*w);
+  // A window is opaque: without an alpha channel the file is smaller and
+  // quicker to write.
+  const QImage image = Grab(*w).convertToFormat(QImage::Format_RGB32);
   QByteArray png;
   QBuffer buffer(&png);
   if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))

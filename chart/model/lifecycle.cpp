@@ -208,7 +208,8 @@ void TCustomVorel::Assign(const TPersistent& source) {
   }
   if (other == this) return;
   // The item lists are what needs memory: they are copied before anything
-  // here changes, so that running out of it leaves the chart as it was.
+  // here changes, so that running out of it leaves the chart as it was; each
+  // at a whole number of growth steps beyond its count.
   const auto rounded = [other](int count) {
     return (count / other->settings_.AllocSize + 1) * other->settings_.AllocSize;
   };
@@ -280,7 +281,6 @@ void TCustomVorel::Assign(const TPersistent& source) {
   Paint();
 }
 
-// Lists are copied at a whole number of growth steps beyond their count.
 void TCustomVorel::CopyItemStateFrom(const TCustomVorel& o) {
   dataClassVisible_ = o.dataClassVisible_;
   annotationClassVisible_ = o.annotationClassVisible_;

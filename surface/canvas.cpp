@@ -35,8 +35,12 @@ TCanvas::TCanvas(TBitmap& target) : target_(&target) {
 
 TCanvas::~TCanvas() = default;
 
+void TCanvas::SetScale(int value) {
+  scale_ = std::clamp(value, 1, kMaxCanvasScale);
+}
+
 TRect TCanvas::ClipRect() const {
-  i64 l = 0, t = 0, r = target_->Width(), b = target_->Height();
+  i64 l = 0, t = 0, r = target_->Width() / scale_, b = target_->Height() / scale_;
   if (clipSet_) {
     l = std::max<i64>(l, clip_.Left);
     t = std::max<i64>(t, clip_.Top);
@@ -77,10 +81,10 @@ struct TDrawState {
 
 // Everything a primitive needs, with colours resolved now so that system
 // colours follow the palette current at drawing time.
-static TDrawState State(TBitmap& bitmap, bool clipSet, const TRect& clip, const TPen& pen,
-                        const TBrush& brush) {
+static TDrawState State(TBitmap& bitmap, bool clipSet, const TRect& clip, int scale,
+                        const TPen& pen, const TBrush& brush) {
   TDrawState s;
-  s.Target = detail::MakeTarget(bitmap, clipSet, clip);
+  s.Target = detail::MakeTarget(bitmap, clipSet, clip, scale);
   const raster::TOp op = pen.Mode() == pmXor ? raster::opXor : raster::opCopy;
   s.Pen = {ColorToRGB(pen.Color()), op};
   s.Brush = {ColorToRGB(brush.Color()), op};
@@ -103,7 +107,7 @@ void TCanvas::LineTo(int x, int y) {
 
 void TCanvas::LinesTo(std::span<const TPoint> points) {
   if (points.empty()) return;
-  const TDrawState s = State(*target_, clipSet_, clip_, pen_, brush_);
+  const TDrawState s = State(*target_, clipSet_, clip_, scale_, pen_, brush_);
   TPoint64 a{i64{penPos_.X} + origin_.X, i64{penPos_.Y} + origin_.Y};
   for (const TPoint& p : points) {
     const TPoint64 b{i64{p.X} + origin_.X, i64{p.Y} + origin_.Y};
@@ -152,14 +156,14 @@ std::vector<TPoint64> ToBitmap(std::span<const TPoint> points, TPoint origin) {
 
 void TCanvas::Polyline(std::span<const TPoint> points) {
   if (points.size() < 2) return;
-  const TDrawState s = State(*target_, clipSet_, clip_, pen_, brush_);
+  const TDrawState s = State(*target_, clipSet_, clip_, scale_, pen_, brush_);
   if (s.Target.Empty()) return;
   Outline(s, ToBitmap(points, origin_), false);
 }
 
 void TCanvas::Polygon(std::span<const TPoint> points) {
   if (points.size() < 2) return;
-  const TDrawState s = State(*target_, clipSet_, clip_, pen_, brush_);
+  const TDrawState s = State(*target_, clipSet_, clip_, scale_, pen_, brush_);
   if (s.Target.Empty()) return;
   const std::vector<TPoint64> pts = ToBitmap(points, origin_);
   if (s.BrushOn) raster::FillPolygon(s.Target, pts, s.Brush);
@@ -167,7 +171,7 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
 }
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
-  const TDrawState s = State(*target_, clipSet_, clip_, pen_, brush_);
+  const TDrawState s = State(*target_, clipSet_, clip_, scale_, pen_, brush_);
   const i64 l = i64{std::min(x1, x2)} + origin_.X, r = i64{std::max(x1, x2)} + origin_.X;
   const i64 t = i64{std::min(y1, y2)} + origin_.Y, b = i64{std::max(y1, y2)} + origin_.Y;
   if (l == r || t == b || s.Target.Empty()) return;
@@ -204,7 +208,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 
 void TCanvas::FillRect(const TRect& r) {
   if (brush_.Style() != bsSolid) return;
-  const raster::TTarget t = detail::MakeTarget(*target_, clipSet_, clip_);
+  const raster::TTarget t = detail::MakeTarget(*target_, clipSet_, clip_, scale_);
   raster::FillBox(t, i64{r.Left} + origin_.X, i64{r.Top} + origin_.Y, i64{r.Right} + origin_.X,
                   i64{r.Bottom} + origin_.Y, {ColorToRGB(brush_.Color()), raster::opCopy});
 }
@@ -251,7 +255,7 @@ auto RingCollector(const raster::TTarget& tg, std::vector<TPoint64>& ring) {
 }  // namespace
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
-  const TDrawState s = State(*target_, clipSet_, clip_, pen_, brush_);
+  const TDrawState s = State(*target_, clipSet_, clip_, scale_, pen_, brush_);
   const i64 l = i64{std::min(x1, x2)} + origin_.X, r = i64{std::max(x1, x2)} + origin_.X;
   const i64 t = i64{std::min(y1, y2)} + origin_.Y, b = i64{std::max(y1, y2)} + origin_.Y;
   if (l == r || t == b || s.Target.Empty()) return;
@@ -273,7 +277,7 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
 }
 
 void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-  const TDrawState s = State(*target_, clipSet_, clip_, pen_, brush_);
+  const TDrawState s = State(*target_, clipSet_, clip_, scale_, pen_, brush_);
   if (!s.PenOn) return;
   const i64 l = i64{std::min(x1, x2)} + origin_.X, r = i64{std::max(x1, x2)} + origin_.X;
   const i64 t = i64{std::min(y1, y2)} + origin_.Y, b = i64{std::max(y1, y2)} + origin_.Y;
@@ -324,12 +328,13 @@ void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
 
 TColor TCanvas::Pixel(int x, int y) const {
   const i64 bx = i64{x} + origin_.X, by = i64{y} + origin_.Y;
-  if (bx < 0 || by < 0 || bx >= target_->Width() || by >= target_->Height()) return clBlack;
-  return target_->ScanLine(static_cast<int>(by))[bx];
+  if (bx < 0 || by < 0 || bx >= target_->Width() / scale_ || by >= target_->Height() / scale_)
+    return clBlack;
+  return target_->ScanLine(static_cast<int>(by * scale_))[bx * scale_];
 }
 
 void TCanvas::SetPixel(int x, int y, TColor color) {
-  const raster::TTarget t = detail::MakeTarget(*target_, clipSet_, clip_);
+  const raster::TTarget t = detail::MakeTarget(*target_, clipSet_, clip_, scale_);
   const i64 bx = i64{x} + origin_.X, by = i64{y} + origin_.Y;
   raster::Span(t, by, bx, bx + 1, {ColorToRGB(color), raster::opCopy});
 }

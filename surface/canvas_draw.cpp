@@ -36,7 +36,12 @@ TBlend MakeBlend(TCopyMode mode, const TBitmap& source) {
 
 void TCanvas::Draw(int x, int y, const TBitmap& source) {
   if (source.Empty()) return;
-  const raster::TTarget t = detail::MakeTarget(*target_, clipSet_, clip_);
+  // On a high-density bitmap a picture's pixel covers a block of the bitmap's.
+  if (scale_ > 1)
+    return StretchDraw(Rect(x, y, detail::ClampToInt(i64{x} + source.Width()),
+                            detail::ClampToInt(i64{y} + source.Height())),
+                       source);
+  const raster::TTarget t = detail::MakeTarget(*target_, clipSet_, clip_, scale_);
   const i64 left = i64{x} + origin_.X, top = i64{y} + origin_.Y;
   const raster::TTarget c =
       detail::Intersect(t, left, top, left + source.Width(), top + source.Height());
@@ -52,7 +57,7 @@ void TCanvas::Draw(int x, int y, const TBitmap& source) {
   for (i64 by = c.ClipTop; by < c.ClipBottom; ++by) {
     const TColor* s = src + static_cast<std::size_t>(by - top) * source.Width() +
                       static_cast<std::size_t>(c.ClipLeft - left);
-    TColor* d = t.Row(by) + c.ClipLeft;
+    TColor* d = t.At(c.ClipLeft, by);
     const std::size_t n = static_cast<std::size_t>(c.ClipRight - c.ClipLeft);
     if (!blend.And && !blend.Skip) {
       std::copy_n(s, n, d);
@@ -65,10 +70,11 @@ void TCanvas::Draw(int x, int y, const TBitmap& source) {
 
 void TCanvas::StretchDraw(const TRect& dest, const TBitmap& source) {
   if (source.Empty()) return;
-  const raster::TTarget t = detail::MakeTarget(*target_, clipSet_, clip_);
+  const raster::TTarget t =
+      raster::DevicePixels(detail::MakeTarget(*target_, clipSet_, clip_, scale_));
   // A rectangle given right to left or bottom to top mirrors the picture.
-  i64 l = i64{dest.Left} + origin_.X, r = i64{dest.Right} + origin_.X;
-  i64 tp = i64{dest.Top} + origin_.Y, b = i64{dest.Bottom} + origin_.Y;
+  i64 l = (i64{dest.Left} + origin_.X) * scale_, r = (i64{dest.Right} + origin_.X) * scale_;
+  i64 tp = (i64{dest.Top} + origin_.Y) * scale_, b = (i64{dest.Bottom} + origin_.Y) * scale_;
   const bool flip_x = r < l, flip_y = b < tp;
   if (flip_x) std::swap(l, r);
   if (flip_y) std::swap(tp, b);
@@ -93,7 +99,7 @@ void TCanvas::StretchDraw(const TRect& dest, const TBitmap& source) {
   const TBlend blend = MakeBlend(copyMode_, source);
   for (i64 by = c.ClipTop; by < c.ClipBottom; ++by) {
     const TColor* s = src + static_cast<std::size_t>(map(by - tp, dh, sh, flip_y)) * sw;
-    TColor* d = t.Row(by) + c.ClipLeft;
+    TColor* d = t.At(c.ClipLeft, by);
     for (std::size_t i = 0; i < xs.size(); ++i)
       blend(d + i, s[xs[i]]);
   }

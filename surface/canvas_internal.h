@@ -13,11 +13,14 @@ namespace zarn::detail {
 
 using raster::i64;
 
-inline raster::TTarget MakeTarget(TBitmap& bitmap, bool clipSet, const TRect& clip) {
+// The bitmap in pixels of the given scale; clip in those pixels.
+inline raster::TTarget MakeTarget(TBitmap& bitmap, bool clipSet, const TRect& clip, int scale = 1) {
   raster::TTarget t;
-  t.Width = bitmap.Width();
-  t.Height = bitmap.Height();
-  t.Pixels = bitmap.Empty() ? nullptr : bitmap.ScanLine(0);
+  t.Scale = scale;
+  t.Stride = bitmap.Width();
+  t.Width = bitmap.Width() / scale;
+  t.Height = bitmap.Height() / scale;
+  t.Pixels = t.Width == 0 || t.Height == 0 ? nullptr : bitmap.ScanLine(0);
   t.ClipLeft = 0;
   t.ClipTop = 0;
   t.ClipRight = t.Width;

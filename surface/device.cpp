@@ -17,8 +17,11 @@ int Millimetres(int pixels, int perInch) {
 
 int GetDeviceCaps(HDC dc, int index) {
   if (dc == nullptr) return 0;
-  const int width = dc->Canvas ? dc->Canvas->Target().Width() : 0;
-  const int height = dc->Canvas ? dc->Canvas->Target().Height() : 0;
+  // In the canvas's pixels: on a high-density bitmap LOGPIXELS stays the
+  // screen's, and the canvas alone scales to the device.
+  const int scale = dc->Canvas ? dc->Canvas->Scale() : 1;
+  const int width = dc->Canvas ? dc->Canvas->Target().Width() / scale : 0;
+  const int height = dc->Canvas ? dc->Canvas->Target().Height() / scale : 0;
   // Devices with a physical size (the printer's page) report it; others derive
   // it from their resolution.
   const bool physical = dc->HorzSize > 0 && dc->VertSize > 0;

@@ -29,19 +29,29 @@ struct TPoint64 {
 };
 
 // A pixel area and the part of it that may be drawn on: Left/Top included,
-// Right/Bottom excluded, always inside 0 .. Width x 0 .. Height.
+// Right/Bottom excluded, always inside 0 .. Width x 0 .. Height. On a
+// high-density device each of its pixels is a Scale x Scale block of the
+// device's, so every routine draws the same shape, Scale times larger.
 struct TTarget {
   TColor* Pixels = nullptr;
   int Width = 0;
   int Height = 0;
+  int Scale = 1;
+  std::ptrdiff_t Stride = 0;  // device pixels from one device row to the next
   i64 ClipLeft = 0;
   i64 ClipTop = 0;
   i64 ClipRight = 0;
   i64 ClipBottom = 0;
 
   bool Empty() const { return ClipLeft >= ClipRight || ClipTop >= ClipBottom; }
-  TColor* Row(i64 y) const { return Pixels + static_cast<std::size_t>(y) * Width; }
+  // The top-left device pixel of pixel (x, y).
+  TColor* At(i64 x, i64 y) const {
+    return Pixels + static_cast<std::ptrdiff_t>(y * Stride + x) * Scale;
+  }
 };
+
+// The same area and clip counted in device pixels, with Scale 1.
+TTarget DevicePixels(const TTarget& t);
 
 enum TOp : std::uint8_t { opCopy, opXor };
 

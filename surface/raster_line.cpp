@@ -8,19 +8,41 @@
 
 namespace zarn::raster {
 
-void Span(const TTarget& t, i64 y, i64 x0, i64 x1, TPaint paint) {
-  if (y < t.ClipTop || y >= t.ClipBottom) return;
-  x0 = std::max(x0, t.ClipLeft);
-  x1 = std::min(x1, t.ClipRight);
-  if (x0 >= x1) return;
-  TColor* p = t.Row(y) + x0;
-  TColor* const end = t.Row(y) + x1;
+TTarget DevicePixels(const TTarget& t) {
+  TTarget d = t;
+  const i64 s = t.Scale;
+  d.Width = t.Width * t.Scale;
+  d.Height = t.Height * t.Scale;
+  d.Scale = 1;
+  d.ClipLeft = t.ClipLeft * s;
+  d.ClipTop = t.ClipTop * s;
+  d.ClipRight = t.ClipRight * s;
+  d.ClipBottom = t.ClipBottom * s;
+  return d;
+}
+
+namespace {
+
+void Run(TColor* p, TColor* end, TPaint paint) {
   if (paint.Op == opXor) {
     for (; p != end; ++p)
       *p ^= paint.Rgb;
   } else {
     std::fill(p, end, paint.Rgb);
   }
+}
+
+}  // namespace
+
+void Span(const TTarget& t, i64 y, i64 x0, i64 x1, TPaint paint) {
+  if (y < t.ClipTop || y >= t.ClipBottom) return;
+  x0 = std::max(x0, t.ClipLeft);
+  x1 = std::min(x1, t.ClipRight);
+  if (x0 >= x1) return;
+  TColor* p = t.At(x0, y);
+  const std::ptrdiff_t n = (x1 - x0) * t.Scale;
+  for (int row = 0; row < t.Scale; ++row, p += t.Stride)
+    Run(p, p + n, paint);
 }
 
 void FillBox(const TTarget& t, i64 x0, i64 y0, i64 x1, i64 y1, TPaint paint) {
@@ -59,6 +81,18 @@ inline void Put(TColor* p, TPaint paint) {
   else
     *p = paint.Rgb;
 }
+
+// One pixel of a target: a single device pixel, or a Scale x Scale block.
+struct TPutPixel {
+  int Scale;
+  std::ptrdiff_t Stride;
+  void operator()(TColor* p, TPaint paint) const {
+    if (Scale == 1) return Put(p, paint);
+    for (int row = 0; row < Scale; ++row, p += Stride)
+      for (int col = 0; col < Scale; ++col)
+        Put(p + col, paint);
+  }
+};
 
 // The range of steps i in [lo, hi] whose minor offset floor((2 i ad + n) / 2n)
 // lies in [kl, kh]; ad > 0.
@@ -127,16 +161,29 @@ i64 ThinLine(const TTarget& t, TPoint64 a, TPoint64 b, TPaint pen, std::span<con
 
   i64 major = m0 + sm * lo;
   i64 minor = n0 + sn * k;
-  const std::ptrdiff_t width = t.Width;
+  const std::ptrdiff_t row = t.Stride * t.Scale, col = t.Scale;
   // Walk a pointer: along the major axis by one pixel, across by one row or column.
-  const std::ptrdiff_t step_major = x_major ? sm : sm * width;
-  const std::ptrdiff_t step_minor = x_major ? sn * width : sn;
-  TColor* p = x_major ? t.Row(minor) + major : t.Row(major) + minor;
+  const std::ptrdiff_t step_major = x_major ? sm * col : sm * row;
+  const std::ptrdiff_t step_minor = x_major ? sn * row : sn * col;
+  TColor* p = x_major ? t.At(major, minor) : t.At(minor, major);
   const i64 count = hi - lo + 1;
+  const TPutPixel put{t.Scale, t.Stride};
 
-  if (period == 0) {
+  if (period == 0 && t.Scale == 1) {
     for (i64 i = 0; i < count; ++i) {
       Put(p, pen);
+      p += step_major;
+      e += two_ad;
+      if (e >= two_n64) {
+        e -= two_n64;
+        p += step_minor;
+      }
+    }
+    return next_phase;
+  }
+  if (period == 0) {
+    for (i64 i = 0; i < count; ++i) {
+      put(p, pen);
       p += step_major;
       e += two_ad;
       if (e >= two_n64) {
@@ -160,9 +207,9 @@ i64 ThinLine(const TTarget& t, TPoint64 a, TPoint64 b, TPaint pen, std::span<con
   int pos = static_cast<int>((phase + lo % period) % period);
   for (i64 i = 0; i < count; ++i) {
     if (on[pos])
-      Put(p, pen);
+      put(p, pen);
     else if (gap)
-      Put(p, *gap);
+      put(p, *gap);
     if (++pos == period) pos = 0;
     p += step_major;
     e += two_ad;

@@ -316,11 +316,7 @@ TGlyph TSizedFace::Render(char32_t cp) {
 namespace {
 
 struct TFaceEntry {
-  std::string Name;
-  int Height = 0;
-  bool Bold = false;
-  bool Italic = false;
-  bool Fixed = false;
+  TFaceRequest Request;
   std::unique_ptr<TSizedFace> Face;
 };
 
@@ -333,32 +329,28 @@ class TFaceCache {
     FontConfig();
   }
 
-  TSizedFace* Find(const std::string& name, int height, bool bold, bool italic, bool fixed) {
+  TSizedFace* Find(const TFaceRequest& request) {
     for (std::size_t i = 0; i < entries_.size(); ++i) {
-      TFaceEntry& e = entries_[i];
-      if (e.Height == height && e.Bold == bold && e.Italic == italic && e.Fixed == fixed &&
-          e.Name == name) {
+      if (entries_[i].Request == request) {
         if (i > 0) std::rotate(entries_.begin(), entries_.begin() + i, entries_.begin() + i + 1);
         return entries_.front().Face.get();
       }
     }
     if (entries_.size() >= kMaxFaces) entries_.pop_back();
-    TFaceEntry entry{name, height, bold, italic, fixed, Load(name, height, bold, italic, fixed)};
-    entries_.insert(entries_.begin(), std::move(entry));
+    entries_.insert(entries_.begin(), TFaceEntry{request, Load(request)});
     return entries_.front().Face.get();
   }
 
  private:
-  static std::unique_ptr<TSizedFace> Load(const std::string& name, int height, bool bold,
-                                          bool italic, bool fixed) {
-    const int clamped = std::clamp(height, -kMaxPixelSize, kMaxPixelSize);
+  static std::unique_ptr<TSizedFace> Load(const TFaceRequest& request) {
+    const int clamped = std::clamp(request.Height, -kMaxPixelSize, kMaxPixelSize);
     const int pixels = clamped == 0 ? kDefaultCharHeight : std::abs(clamped);
     // A face fontconfig offers but FreeType cannot read falls back to the
     // default sans face rather than to no text at all.
-    for (const std::string& family : {name, std::string("sans-serif")}) {
+    for (const std::string& family : {request.Name, std::string("sans-serif")}) {
       TFaceMatch match;
-      if (!MatchFace(family, pixels, bold, italic, fixed, match)) continue;
-      if (auto face = TSizedFace::Open(match, height)) return face;
+      if (!MatchFace(family, pixels, request, match)) continue;
+      if (auto face = TSizedFace::Open(match, request.Height)) return face;
     }
     return nullptr;
   }
@@ -368,11 +360,23 @@ class TFaceCache {
 
 }  // namespace
 
-TSizedFace* FaceFor(const TFont& font) {
+TSizedFace* FaceFor(const TFont& font, int scale) {
   static TFaceCache cache;
+  // The cache's key is kept from call to call: no allocation once a font's
+  // name has been seen.
+  static TFaceRequest request;
   const TFontStyles style = font.Style();
-  return cache.Find(font.Name(), font.Height(), style.Contains(fsBold), style.Contains(fsItalic),
-                    font.Pitch() == fpFixed);
+  request.Name = font.Name();
+  request.Height = font.Height();
+  // A bitmap face has its few designed sizes: on a high-density device an
+  // outline face draws the font at its multiple.
+  if (scale > 1)
+    request.Height = (request.Height == 0 ? -kDefaultCharHeight : request.Height) * scale;
+  request.Bold = style.Contains(fsBold);
+  request.Italic = style.Contains(fsItalic);
+  request.Fixed = font.Pitch() == fpFixed;
+  request.Scalable = scale > 1;
+  return cache.Find(request);
 }
 
 }  // namespace zarn::text::detail

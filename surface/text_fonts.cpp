@@ -68,7 +68,7 @@ _FcConfig* FontConfig() {
   return config.Get();
 }
 
-bool MatchFace(const std::string& family, int pixelSize, bool bold, bool italic, bool fixedPitch,
+bool MatchFace(const std::string& family, int pixelSize, const TFaceRequest& request,
                TFaceMatch& out) {
   FcConfig* config = FontConfig();
   if (!config) return false;
@@ -77,12 +77,13 @@ bool MatchFace(const std::string& family, int pixelSize, bool bold, bool italic,
   FcPattern* p = pattern.get();
   if (!family.empty())
     FcPatternAddString(p, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-  if (fixedPitch) {
+  if (request.Fixed) {
     FcPatternAddString(p, FC_FAMILY, reinterpret_cast<const FcChar8*>("monospace"));
     FcPatternAddInteger(p, FC_SPACING, FC_MONO);
   }
-  FcPatternAddInteger(p, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-  FcPatternAddInteger(p, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  if (request.Scalable) FcPatternAddBool(p, FC_SCALABLE, FcTrue);
+  FcPatternAddInteger(p, FC_WEIGHT, request.Bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+  FcPatternAddInteger(p, FC_SLANT, request.Italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
   FcPatternAddDouble(p, FC_PIXEL_SIZE, pixelSize);
   if (!FcConfigSubstitute(config, p, FcMatchPattern)) return false;
   FcDefaultSubstitute(p);

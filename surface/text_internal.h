@@ -42,8 +42,20 @@ struct TFaceMatch {
 // static destruction. Found == false when the machine has no usable font.
 FT_LibraryRec_* Library();
 _FcConfig* FontConfig();
-// fixedPitch: a name the machine lacks falls back to the monospace face.
-bool MatchFace(const std::string& family, int pixelSize, bool bold, bool italic, bool fixedPitch,
+// What a font asks of a face. Fixed: a name the machine lacks falls back to
+// the monospace face. Scalable: outline faces first, for sizes a bitmap face
+// was never drawn at.
+struct TFaceRequest {
+  std::string Name;
+  int Height = 0;
+  bool Bold = false;
+  bool Italic = false;
+  bool Fixed = false;
+  bool Scalable = false;
+  bool operator==(const TFaceRequest&) const = default;
+};
+
+bool MatchFace(const std::string& family, int pixelSize, const TFaceRequest& request,
                TFaceMatch& out);
 
 // A rendered glyph: 8-bit coverage, rows top to bottom.
@@ -99,7 +111,8 @@ class TSizedFace {
 
 // The sized face for a font's name, height, pitch and bold/italic styles; nullptr only
 // when no font can be found at all. The reference stays valid until the next
-// call (the cache may be trimmed).
-TSizedFace* FaceFor(const TFont& font);
+// call (the cache may be trimmed). At a scale above 1 the face is that many
+// times larger, for a high-density device.
+TSizedFace* FaceFor(const TFont& font, int scale = 1);
 
 }  // namespace zarn::text::detail

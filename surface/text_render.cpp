@@ -59,8 +59,8 @@ void FillRows(const TTextTarget& target, const TBox& clip, std::int64_t left, st
 
 }  // namespace
 
-TTextMetrics Measure(const TFont& font, std::string_view utf8) {
-  TSizedFace* face = detail::FaceFor(font);
+TTextMetrics Measure(const TFont& font, std::string_view utf8, int scale) {
+  TSizedFace* face = detail::FaceFor(font, scale);
   if (!face) return {};
   TExtent extent;
   for (std::size_t i = 0; i < utf8.size();)
@@ -69,9 +69,9 @@ TTextMetrics Measure(const TFont& font, std::string_view utf8) {
 }
 
 void Draw(const TTextTarget& target, int x, int y, const TFont& font, std::string_view utf8,
-          TColor rgb) {
+          TColor rgb, int scale) {
   if (!target.Pixels || target.Width <= 0 || target.Height <= 0 || utf8.empty()) return;
-  TSizedFace* face = detail::FaceFor(font);
+  TSizedFace* face = detail::FaceFor(font, scale);
   if (!face) return;
   // Every pixel stays inside the measured box: the cell rows, and from x on
   // (the right edge is the measured width, which covers all ink).

@@ -18,7 +18,8 @@ struct TTextMetrics {
 
 // Sizes of a UTF-8 string in the font (Height < 0: character height in pixels,
 // Height > 0: cell height; Size in points converts through the font's PixelsPerInch).
-TTextMetrics Measure(const TFont& font, std::string_view utf8);
+// At a scale above 1, the sizes of the font that many times larger.
+TTextMetrics Measure(const TFont& font, std::string_view utf8, int scale = 1);
 
 // The 32-bit pixels text is drawn into, and the rectangle it may touch
 // (already intersected with the pixel area).
@@ -33,6 +34,6 @@ struct TTextTarget {
 // rgb (already resolved), with underline and strike-out as the font says.
 // Only glyph pixels are touched; backgrounds are the canvas's business.
 void Draw(const TTextTarget& target, int x, int y, const TFont& font, std::string_view utf8,
-          TColor rgb);
+          TColor rgb, int scale = 1);
 
 }  // namespace zarn::text

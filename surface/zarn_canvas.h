@@ -17,6 +17,8 @@ namespace zarn {
 
 class TBitmap;
 
+inline constexpr int kMaxCanvasScale = 8;
+
 using TCopyMode = std::uint32_t;
 inline constexpr TCopyMode cmSrcCopy = 0x00CC0020;
 inline constexpr TCopyMode cmSrcAnd = 0x008800C6;
@@ -81,6 +83,13 @@ class TCanvas {
   // controls painting on their parent's surface move the origin to their corner.
   TPoint Origin() const { return origin_; }
   void SetOrigin(TPoint value) { origin_ = value; }
+  // Bitmap pixels per canvas pixel along each side, for high-density screens:
+  // every coordinate, width and font size is taken that many times larger, so
+  // a picture drawn at scale 2 has the layout of scale 1 with twice the detail.
+  // From 1 to kMaxCanvasScale.
+  int Scale() const { return scale_; }
+  void SetScale(int value);
+
   // In canvas coordinates; drawing never leaves it nor the bitmap.
   TRect ClipRect() const;
   void SetClipRect(const TRect& value);
@@ -135,6 +144,7 @@ class TCanvas {
   bool clipSet_ = false;
   std::int64_t dashPhase_ = 0;  // a dashed pen's pattern runs on across LineTo calls
   TCopyMode copyMode_ = cmSrcCopy;
+  int scale_ = 1;
   TDeviceContext device_;
 };
 

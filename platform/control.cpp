@@ -76,6 +76,7 @@ void TControl::SetParent(TWinControl* value) {
   if (value == parent_) return;
   for (TWinControl* p = value; p; p = p->Parent())
     if (p == this) throw EComponentError("A control cannot have itself as its parent");
+  const int oldScale = DeviceScale();
   if (parent_) parent_->RemoveControl(this);
   parent_ = value;
   if (parent_) {
@@ -84,7 +85,19 @@ void TControl::SetParent(TWinControl* value) {
     if (parentShowHint_) showHint_ = parent_->ShowHint();
   }
   ParentChanged();
+  if (DeviceScale() != oldScale) DeviceScaleChanged();
   if (parent_) parent_->InsertControl(this);
+}
+
+int TControl::DeviceScale() const {
+  const TControl* top = this;
+  while (top->parent_)
+    top = top->parent_;
+  return top->deviceScale_;
+}
+
+void TControl::DeviceScaleChanged() {
+  Invalidate();
 }
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
@@ -484,7 +497,7 @@ void TWinControl::AdjustAnchors(int dw, int dh) {
 void TWinControl::BoundsChanged(bool sizeChanged) {
   if (sizeChanged) {
     const int cw = ClientWidth(), ch = ClientHeight();
-    if (surface_) surface_->SetSize(cw, ch);
+    if (surface_) FitSurface();
     if (!IsLoading() && !aligning_) AdjustAnchors(cw - oldClientWidth_, ch - oldClientHeight_);
     oldClientWidth_ = cw;
     oldClientHeight_ = ch;
@@ -532,9 +545,29 @@ void TWinControl::PeerStateChanged() {
 }
 
 TBitmap* TWinControl::AcquireSurface() const {
-  if (ownsSurface_ && !surface_)
-    surface_ = std::make_unique<TBitmap>(ClientWidth(), ClientHeight());
+  if (ownsSurface_ && !surface_) {
+    surface_ = std::make_unique<TBitmap>();
+    FitSurface();
+  }
   return surface_.get();
+}
+
+void TWinControl::FitSurface() const {
+  surface_->SetCanvasSize(ClientWidth(), ClientHeight(), DeviceScale());
+}
+
+void TWinControl::SetDeviceScale(int value) {
+  value = std::clamp(value, 1, kMaxCanvasScale);
+  if (value == deviceScale_) return;
+  deviceScale_ = value;
+  if (!Parent()) DeviceScaleChanged();
+}
+
+void TWinControl::DeviceScaleChanged() {
+  if (surface_) FitSurface();
+  for (TControl* c : controls_)
+    c->DeviceScaleChanged();
+  TControl::DeviceScaleChanged();
 }
 
 void TWinControl::MarkSurfaceDrawn(const TRect& area) {
@@ -733,10 +766,13 @@ void TGraphicControl::Retarget(TBitmap* target) {
 }
 
 void TGraphicControl::PlaceCanvas() {
-  if (target_ == &nowhere_)
+  if (target_ == &nowhere_) {
     canvas_->SetOrigin(Point(0, 0));
-  else
+    canvas_->SetScale(1);
+  } else {
     canvas_->SetOrigin(Point(Left(), Top()));
+    canvas_->SetScale(DeviceScale());
+  }
   canvas_->SetClipRect(Rect(0, 0, Width(), Height()));
 }
 
@@ -749,6 +785,11 @@ void TGraphicControl::ParentChanged() {
   // Joining a parent is no reason yet to allocate the parent's pixels.
   Retarget(Parent() ? Parent()->SurfaceBitmap() : nullptr);
   PlaceCanvas();
+}
+
+void TGraphicControl::DeviceScaleChanged() {
+  PlaceCanvas();
+  TControl::DeviceScaleChanged();
 }
 
 void TGraphicControl::BoundsChanged(bool /*sizeChanged*/) {

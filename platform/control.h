@@ -154,6 +154,12 @@ class TControl : public TComponent {
   TPopupMenu* PopupMenu() const { return popupMenu_; }
   void SetPopupMenu(TPopupMenu* value);
 
+  // Device pixels per logical pixel, along each side, of the screen the
+  // control's window is on: its top-level control's, set by the backend.
+  // Bounds, events and canvases stay in logical pixels; only surfaces hold
+  // DeviceScale() times as many pixels each way.
+  int DeviceScale() const;
+
   // Asks for a paint later (through the peer; headless, the windowed control
   // that holds the pixels is marked and painted by Update or ProcessMessages).
   virtual void Invalidate();
@@ -213,6 +219,9 @@ class TControl : public TComponent {
   // After the bounds were stored, before Resize.
   virtual void BoundsChanged(bool sizeChanged);
   virtual void ParentChanged() {}
+  // The window moved to a screen of another density, or the control to
+  // another window: repaints.
+  virtual void DeviceScaleChanged();
 
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void Loaded() override;
@@ -243,6 +252,7 @@ class TControl : public TComponent {
   bool parentShowHint_ = true;
   TPopupMenu* popupMenu_ = nullptr;
   bool pressed_ = false;  // left button went down here; the release clicks
+  int deviceScale_ = 1;   // read from the top-level control only
 };
 
 class TWinControl : public TControl {
@@ -283,6 +293,9 @@ class TWinControl : public TControl {
   // The same surface, allocated now if it is still missing; null for windowed
   // controls without a surface of their own.
   TBitmap* AcquireSurface() const;
+  // The scale of this top-level control's window (see DeviceScale), from 1 to
+  // kMaxCanvasScale; every surface below it follows.
+  void SetDeviceScale(int value);
 
   // The backend's peer (null headless).
   TControlPeer* Peer() const { return peer_.get(); }
@@ -345,6 +358,7 @@ class TWinControl : public TControl {
   virtual void KeyPress(char& Key);
   void BoundsChanged(bool sizeChanged) override;
   void FontChanged() override;
+  void DeviceScaleChanged() override;
   void Loaded() override;
   // Tells the peer that a control-specific value changed.
   void PeerStateChanged();
@@ -361,6 +375,7 @@ class TWinControl : public TControl {
   void AlignControls();
   void AdjustAnchors(int dw, int dh);
   TControl* RouteTarget(int X, int Y) const;
+  void FitSurface() const;
 
   std::vector<TControl*> controls_;
   std::vector<TWinControl*> tabList_;
@@ -429,6 +444,7 @@ class TGraphicControl : public TControl {
  protected:
   void BoundsChanged(bool sizeChanged) override;
   void ParentChanged() override;
+  void DeviceScaleChanged() override;
 
  private:
   void Retarget(TBitmap* target);

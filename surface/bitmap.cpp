@@ -22,6 +22,7 @@ void TBitmap::Assign(const TPersistent& source) {
     transparent_ = bitmap->transparent_;
     transparentColorSet_ = bitmap->transparentColorSet_;
     transparentColor_ = bitmap->transparentColor_;
+    canvas_->SetScale(bitmap->Scale());
     Changed();
     return;
   }
@@ -42,6 +43,19 @@ void TBitmap::SetSize(int width, int height) {
   width_ = width;
   height_ = height;
   Changed();
+}
+
+void TBitmap::SetCanvasSize(int width, int height, int scale) {
+  canvas_->SetScale(scale);
+  const std::int64_t s = canvas_->Scale();
+  const auto device = [s](int side) {
+    return static_cast<int>(std::clamp<std::int64_t>(side * s, 0, kMaxBitmapSide));
+  };
+  SetSize(device(width), device(height));
+}
+
+int TBitmap::Scale() const {
+  return canvas_->Scale();
 }
 
 TColor TBitmap::TransparentColor() const {

@@ -36,10 +36,11 @@ TBlend MakeBlend(TCopyMode mode, const TBitmap& source) {
 
 void TCanvas::Draw(int x, int y, const TBitmap& source) {
   if (source.Empty()) return;
-  // On a high-density bitmap a picture's pixel covers a block of the bitmap's.
-  if (scale_ > 1)
-    return StretchDraw(Rect(x, y, detail::ClampToInt(i64{x} + source.Width()),
-                            detail::ClampToInt(i64{y} + source.Height())),
+  // A picture keeps its size in canvas pixels whatever the densities: at 1
+  // onto 2 each pixel becomes a block, at 2 onto 2 the pixels are copied.
+  if (scale_ > 1 || source.Scale() > 1)
+    return StretchDraw(Rect(x, y, detail::ClampToInt(i64{x} + source.CanvasWidth()),
+                            detail::ClampToInt(i64{y} + source.CanvasHeight())),
                        source);
   const raster::TTarget t = detail::MakeTarget(*target_, clipSet_, clip_, scale_);
   const i64 left = i64{x} + origin_.X, top = i64{y} + origin_.Y;

@@ -47,6 +47,14 @@ class TBitmap : public TGraphicsObject {
   void SetWidth(int value) { SetSize(value, height_); }
   void SetHeight(int value) { SetSize(width_, value); }
   void SetSize(int width, int height);
+  // For a high-density device: width x height canvas pixels of scale x scale
+  // device pixels each, the canvas set to that scale.
+  void SetCanvasSize(int width, int height, int scale);
+  // The bitmap's density: how many of its pixels, each way, make one pixel
+  // of its canvas (the canvas's Scale).
+  int Scale() const;
+  int CanvasWidth() const { return width_ / Scale(); }
+  int CanvasHeight() const { return height_ / Scale(); }
 
   TPixelFormat PixelFormat() const { return pixelFormat_; }
   void SetPixelFormat(TPixelFormat value) { pixelFormat_ = value; }  // storage is always 32-bit

@@ -113,7 +113,8 @@ void TCustomVorel::ClearItems() {
   // The plotting area is drawn anew, background first, before anyone reads it;
   // only a handler could see this background.
   if (vorel_detail::PaintObservable(*this))
-    DrawChartBackground(plotImage_.Canvas(), 0, 0, plotImage_.Width(), plotImage_.Height());
+    DrawChartBackground(plotImage_.Canvas(), 0, 0, plotImage_.CanvasWidth(),
+                        plotImage_.CanvasHeight());
   data_->Clear();
   vorel_detail::PlotChanged(*this);
   ClearMouseTrace();

@@ -229,8 +229,8 @@ int TCustomVorel::PlotHeight() const {
 }
 
 void TCustomVorel::ResizePlotImage() {
-  if (plotImage_.Width() == PlotWidth() && plotImage_.Height() == PlotHeight()) return;
-  plotImage_.SetSize(PlotWidth(), PlotHeight());
+  if (vorel_detail::HasCanvasSize(plotImage_, PlotWidth(), PlotHeight(), DeviceScale())) return;
+  plotImage_.SetCanvasSize(PlotWidth(), PlotHeight(), DeviceScale());
   // The frame was drawn around the plotting area of the old size.
   vorel_detail::FrameChanged(*this);
 }

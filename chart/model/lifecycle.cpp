@@ -71,7 +71,7 @@ TCustomVorel::TCustomVorel(TComponent* AOwner)
   SetBounds(Left(), Top(), 280, 200);
   ClearMouseTrace();
   ResizePlotImage();
-  controlImage_.SetSize(Width(), Height());
+  controlImage_.SetCanvasSize(Width(), Height(), DeviceScale());
   ApplyDefaults();
 }
 

@@ -17,17 +17,19 @@ namespace {
 using TStrips = std::array<TRect, TComposition::kMaxStrips>;
 
 // Copies area r of the target from an image whose top-left pixel lies at
-// (ox, oy) on the target, as far as both reach.
+// (ox, oy) on the target, as far as both reach; r and the corner in canvas
+// pixels of the target's scale, which the image shares.
 void CopyArea(TBitmap& to, const TBitmap& from, const TRect& r, int ox, int oy) {
-  const std::int64_t left = std::max<std::int64_t>({r.Left, 0, ox});
-  const std::int64_t top = std::max<std::int64_t>({r.Top, 0, oy});
-  const std::int64_t right =
-      std::min<std::int64_t>({r.Right, to.Width(), std::int64_t{ox} + from.Width()});
+  const std::int64_t s = to.Scale();
+  const std::int64_t x0 = ox * s, y0 = oy * s;
+  const std::int64_t left = std::max<std::int64_t>({r.Left * s, 0, x0});
+  const std::int64_t top = std::max<std::int64_t>({r.Top * s, 0, y0});
+  const std::int64_t right = std::min<std::int64_t>({r.Right * s, to.Width(), x0 + from.Width()});
   const std::int64_t bottom =
-      std::min<std::int64_t>({r.Bottom, to.Height(), std::int64_t{oy} + from.Height()});
+      std::min<std::int64_t>({r.Bottom * s, to.Height(), y0 + from.Height()});
   if (left >= right) return;
   for (std::int64_t y = top; y < bottom; ++y)
-    std::copy_n(from.ScanLine(static_cast<int>(y - oy)) + (left - ox), right - left,
+    std::copy_n(from.ScanLine(static_cast<int>(y - y0)) + (left - x0), right - left,
                 to.ScanLine(static_cast<int>(y)) + left);
 }
 
@@ -49,7 +51,9 @@ void RestoreArea(TCustomVorel& v, TBitmap& surface, const TRect& r) {
 TBitmap* Surface(TCustomVorel& v) {
   TBitmap* s = v.AcquireSurface();
   const TBitmap& kept = v.ControlImage();
-  if (s == nullptr || s->Width() != kept.Width() || s->Height() != kept.Height()) return nullptr;
+  if (s == nullptr || s->Width() != kept.Width() || s->Height() != kept.Height() ||
+      s->Scale() != kept.Scale())
+    return nullptr;
   return s;
 }
 
@@ -110,7 +114,7 @@ void ComposeWhole(TCustomVorel& v) {
   TComposition& k = s.Composition;
   k.Shown = false;
   TBitmap& surface = v.Surface();
-  RestoreArea(v, surface, Rect(0, 0, surface.Width(), surface.Height()));
+  RestoreArea(v, surface, Rect(0, 0, surface.CanvasWidth(), surface.CanvasHeight()));
   if (Surface(v) != nullptr)
     DrawCrossHairsOn(v, surface, k);
   else

@@ -171,7 +171,7 @@ void FillAroundPlot(TCustomVorel& v, TCanvas& c) {
 
 void DrawControlFrame(TCustomVorel& v) {
   TBitmap& image = TRenderer::ControlImage(v);
-  image.SetSize(v.Width(), v.Height());
+  image.SetCanvasSize(v.Width(), v.Height(), v.DeviceScale());
   TCanvas& c = image.Canvas();
   c.Pen().SetStyle(psSolid);
   c.Pen().SetMode(pmCopy);
@@ -181,7 +181,7 @@ void DrawControlFrame(TCustomVorel& v) {
   FillAroundPlot(v, c);
   const int w = v.ShadowWidth();
   if (w > 0)
-    DrawShadow(c, image.Width(), image.Height(), w, v.ShadowStyle(), v.ShadowColor(),
+    DrawShadow(c, image.CanvasWidth(), image.CanvasHeight(), w, v.ShadowStyle(), v.ShadowColor(),
                v.ShadowBakColor());
   c.Pen().SetColor(v.ChartFrameColor());
   c.Brush().SetStyle(bsClear);
@@ -214,8 +214,9 @@ void TCustomVorel::Paint() {
     // What is still as it was drawn is not drawn again, unless a handler
     // would see that it was not.
     const bool watched = vorel_detail::PaintObservable(*this);
-    const bool sized = controlImage_.Width() == Width() && controlImage_.Height() == Height() &&
-                       plotImage_.Width() == PlotWidth() && plotImage_.Height() == PlotHeight();
+    const bool sized =
+        vorel_detail::HasCanvasSize(controlImage_, Width(), Height(), DeviceScale()) &&
+        vorel_detail::HasCanvasSize(plotImage_, PlotWidth(), PlotHeight(), DeviceScale());
     const vorel_detail::TComposition& k = render_->Composition;
     const bool frameKept = !watched && sized && k.FrameCurrent;
     const bool plotKept = !watched && sized && vorel_detail::KeptPictureCurrent(*this, *render_);
@@ -226,7 +227,7 @@ void TCustomVorel::Paint() {
       DrawControlFrame(*this);
     }
     if (!plotKept) {
-      plotImage_.SetSize(PlotWidth(), PlotHeight());
+      plotImage_.SetCanvasSize(PlotWidth(), PlotHeight(), DeviceScale());
       vorel_detail::RenderPlotArea(*this);
     }
     vorel_detail::ComposeWhole(*this);
@@ -240,14 +241,14 @@ namespace vorel_detail {
 TRect PlotAreaRect(const TCustomVorel& v) {
   const TBitmap& plot = v.PlotImage();
   const std::int64_t left = v.MarginLeft(), top = v.MarginTop();
-  return Rect(v.MarginLeft(), v.MarginTop(), ClampPixel(left + plot.Width()),
-              ClampPixel(top + plot.Height()));
+  return Rect(v.MarginLeft(), v.MarginTop(), ClampPixel(left + plot.CanvasWidth()),
+              ClampPixel(top + plot.CanvasHeight()));
 }
 
 void RenderPlotArea(TCustomVorel& v) {
   PlotDrawn(v);
   TBitmap& plot = TRenderer::PlotImage(v);
-  v.DrawChartBackground(plot.Canvas(), 0, 0, plot.Width(), plot.Height());
+  v.DrawChartBackground(plot.Canvas(), 0, 0, plot.CanvasWidth(), plot.CanvasHeight());
   v.RenderDataToImage(plot, 0, 0, false, false);
   v.DrawMouseTrace(plot, 0, 0);
 }

@@ -149,6 +149,10 @@ int CrossHairStrips(TCustomVorel& chart, std::span<TRect, TComposition::kMaxStri
 // it anew into the kept picture.
 TRect PlotAreaRect(const TCustomVorel& chart);
 void RenderPlotArea(TCustomVorel& chart);
+// Whether a kept image holds a picture of width x height canvas pixels at the scale.
+inline bool HasCanvasSize(const TBitmap& image, int width, int height, int scale) {
+  return image.Scale() == scale && image.CanvasWidth() == width && image.CanvasHeight() == height;
+}
 // compose.cpp
 // Whether a paint could be seen by a handler (render events, a background
 // file, charts sharing the data) before the next one replaces its picture.

@@ -567,6 +567,7 @@ void TWinControl::DeviceScaleChanged() {
   if (surface_) FitSurface();
   for (TControl* c : controls_)
     c->DeviceScaleChanged();
+  PeerStateChanged();  // pictures a native control shows, such as a glyph
   TControl::DeviceScaleChanged();
 }
 

@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <cstring>
+#include <string_view>
 
 #include "platform/qt/qt_internal.h"
 
@@ -177,14 +178,27 @@ void TQtServices::ProcessMessages(TApplication& /*app*/) {
 
 // ---- backend ----
 
+namespace {
+
+// The scales --scale accepts: whole device pixels per logical pixel.
+bool IsScale(std::string_view text) {
+  return text.size() == 1 && text[0] >= '1' && text[0] <= '4';
+}
+
+}  // namespace
+
 TQtBackend::TQtBackend(int& argc, char** argv) {
-  // Our own option first, so that Qt never sees it.
+  // Our own options first, so that Qt never sees them.
   int out = 1;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--snapshot") == 0 && i + 1 < argc) {
       snapshotFile_ = argv[++i];
     } else if (std::strncmp(argv[i], "--snapshot=", 11) == 0) {
       snapshotFile_ = argv[i] + 11;
+    } else if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc && IsScale(argv[i + 1])) {
+      qputenv("QT_SCALE_FACTOR", argv[++i]);
+    } else if (std::strncmp(argv[i], "--scale=", 8) == 0 && IsScale(argv[i] + 8)) {
+      qputenv("QT_SCALE_FACTOR", argv[i] + 8);
     } else {
       argv[out++] = argv[i];
     }
@@ -194,11 +208,10 @@ TQtBackend::TQtBackend(int& argc, char** argv) {
     argv[argc] = nullptr;
   }
   if (!QApplication::instance()) {
-    // Forms are laid out in device pixels: no scaling to the screen's density.
-    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-    qunsetenv("QT_SCALE_FACTOR");
-    qunsetenv("QT_SCREEN_SCALE_FACTORS");
-    qunsetenv("QT_AUTO_SCREEN_SCALE_FACTOR");
+    // Forms keep their layout in logical pixels and draw at a whole number
+    // of device pixels per logical one: 1.25 stays sharp at 1, 1.5 goes to 2.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
     // One style on every desktop: the standard controls look, and repaint on
     // hover, the same whatever the user's environment prefers.
     qunsetenv("QT_STYLE_OVERRIDE");

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstdint>
+#include <cmath>
 #include <cstdlib>
 #include <vector>
 
@@ -27,6 +28,10 @@ QImage SurfaceArea(const TBitmap& bitmap, const QRect& area) {
   }
   return QImage(reinterpret_cast<const uchar*>(scratch.data()), area.width(), area.height(),
                 area.width() * 4, QImage::Format_RGB32);
+}
+
+int DeviceScaleOf(const QWidget& widget) {
+  return std::clamp(static_cast<int>(std::lround(widget.devicePixelRatioF())), 1, kMaxCanvasScale);
 }
 
 QImage GlyphImage(const TBitmap& glyph, int index, int count) {

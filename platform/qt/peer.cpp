@@ -223,6 +223,7 @@ QWidget* WidgetOf(TControl& control) {
 
 void RealizeQtForm(TForm& form) {
   qtimpl::RealizeTree(form, nullptr);
+  if (QWidget* window = WidgetOf(form)) form.SetDeviceScale(qtimpl::DeviceScaleOf(*window));
   qtimpl::ApplyTabOrder(form);
   form.CreateHandle();
 }

@@ -24,6 +24,9 @@ namespace zarn::qtimpl {
 // The area (inside the bitmap) in Qt's pixel order, in a buffer that the next
 // call reuses.
 QImage SurfaceArea(const TBitmap& bitmap, const QRect& area);
+// The device scale a widget's screen asks for: its device pixel ratio,
+// rounded, from 1 to kMaxCanvasScale.
+int DeviceScaleOf(const QWidget& widget);
 // One image of a glyph strip (index 0 .. count - 1) with its transparent
 // colour cut out.
 QImage GlyphImage(const TBitmap& glyph, int index, int count);

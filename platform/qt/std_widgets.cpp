@@ -172,16 +172,22 @@ void TButtonWidget::SyncState() {
   const TBitBtn& b = Button();
   setText(QString::fromStdString(b.Caption()));
   glyphs_.clear();
+  // A glyph is a picture of whole pixels: on a denser screen each becomes a
+  // block, never a blur.
+  const int scale = b.DeviceScale();
   for (int i = 0; i < b.NumGlyphs(); ++i) {
-    const QImage image = GlyphImage(b.Glyph(), i, b.NumGlyphs());
+    QImage image = GlyphImage(b.Glyph(), i, b.NumGlyphs());
     if (image.isNull()) break;
+    const QSize logical = image.size();
+    image = image.scaled(logical * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    image.setDevicePixelRatio(scale);
     glyphs_.push_back(QPixmap::fromImage(image));
   }
   if (glyphs_.empty()) {
     setIcon(QIcon());
   } else {
     setIcon(QIcon(glyphs_.front()));
-    setIconSize(glyphs_.front().size());
+    setIconSize(glyphs_.front().deviceIndependentSize().toSize());
   }
   setDefault(b.Default());
   setFocusPolicy(b.TabStop() ? Qt::StrongFocus : Qt::ClickFocus);

@@ -116,15 +116,22 @@ void TSurfaceWidget::paintEvent(QPaintEvent* e) {
     p.fillRect(e->rect(), palette().window());
     return;
   }
+  // A window takes its screen's density when it paints: first shown, or
+  // moved to another screen.
+  if (isWindow()) control_->SetDeviceScale(DeviceScaleOf(*this));
   if (control_->HandleAllocated() && control_->NeedsPaint()) control_->PaintWindow();
   const TBitmap* surface = control_->SurfaceBitmap();
   const QRect area = e->rect();
   if (surface && !surface->Empty()) {
-    const QRect bounds(0, 0, surface->Width(), surface->Height());
+    const int s = surface->Scale();
+    const QRect bounds(0, 0, surface->CanvasWidth(), surface->CanvasHeight());
     // Only what changed: a crosshair's strips, not the whole control.
     for (const QRect& r : e->region()) {
       const QRect shown = r & bounds;
-      if (!shown.isEmpty()) p.drawImage(shown.topLeft(), SurfaceArea(*surface, shown));
+      if (shown.isEmpty()) continue;
+      QImage image = SurfaceArea(*surface, QRect(shown.topLeft() * s, shown.size() * s));
+      image.setDevicePixelRatio(s);
+      p.drawImage(shown.topLeft(), image);
     }
     // Outside the surface (a size change not yet painted) the control's colour.
     const QRegion rest = e->region() - QRegion(bounds);

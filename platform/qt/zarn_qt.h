@@ -4,16 +4,18 @@
 // native Qt widgets, and the application's services run on Qt's event loop.
 //
 //   int main(int argc, char** argv) {
-//     zarn::TQtBackend backend(argc, argv);  // before anything else uses Qt
+//     zarn::TQtBackend backend(argc, argv);  // before anything else uses Qt;
+//                                            // takes --scale N (1 ... 4) out
 //     zarn::Application().Initialize();
 //     zarn::Application().CreateForm<TMyForm>(layout);
 //     return backend.Run();  // honours --snapshot FILE
 //   }
 //
-// The layout is never scaled to the screen: the backend switches Qt's
-// device-pixel scaling off (QT_ENABLE_HIGHDPI_SCALING=0, QT_SCALE_FACTOR and
-// QT_SCREEN_SCALE_FACTORS cleared) before it creates the QApplication, so a
-// form opens at its stored pixel size and fonts keep their pixel heights.
+// Layouts, bounds and events are in logical pixels, as stored. On a
+// high-density screen each window draws at a whole number of device pixels
+// per logical one (the screen's ratio rounded: 1.25 -> 1, 1.5 and 2 -> 2), so
+// a form opens at its stored size with sharper lines and text. QT_SCALE_FACTOR
+// is honoured; --scale N sets it, for a snapshot at N times the detail.
 
 #include <map>
 #include <memory>

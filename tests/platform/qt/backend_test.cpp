@@ -33,7 +33,8 @@ using qttest::TQtTestForm;
 class QtEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
-    // A desktop that scales everything twofold: the layout must not follow.
+    // A desktop that scales everything twofold: layouts stay in logical
+    // pixels, pictures gain the detail.
     qputenv("QT_SCALE_FACTOR", "2");
     backend = std::make_unique<TQtBackend>(argc_, argv_);
     qttest::RegisterQtTestClasses();
@@ -90,7 +91,10 @@ TEST_F(QtBackend, FormOpensAtItsDesignedClientSizeWithCaptionAndFont) {
   EXPECT_EQ(w->windowTitle(), "Qt backend test");
   EXPECT_EQ(w->size(), QSize(400, 300));
   EXPECT_EQ(w->pos(), QPoint(40, 30));
-  EXPECT_EQ(w->devicePixelRatio(), 1.0);  // no scaling of the layout
+  EXPECT_EQ(w->devicePixelRatio(), 2.0);
+  EXPECT_EQ(form_->DeviceScale(), 2);
+  EXPECT_EQ(Pattern().DeviceScale(), 2);
+  EXPECT_EQ(Pattern().SurfaceBitmap()->Width(), 2 * Pattern().ClientWidth());
   EXPECT_EQ(w->font().pixelSize(), 13);
   EXPECT_EQ(form_->Shows, 1);
   EXPECT_EQ(form_->ClientWidth(), 400);
@@ -120,8 +124,9 @@ TEST_F(QtBackend, ResizingKeepsThePanelAndGivesTheRestToTheClientControl) {
   EXPECT_EQ(Bar("SB1").BoundsRect(), Rect(96, 8, 218, 25));
   EXPECT_EQ(WidgetNamed("BButExit")->geometry(), QRect(8, 8, 73, 49));
   // The surface follows the new size.
-  EXPECT_EQ(Pattern().Surface().Width(), 520);
-  EXPECT_EQ(Pattern().Surface().Height(), 315);
+  EXPECT_EQ(Pattern().Surface().CanvasWidth(), 520);
+  EXPECT_EQ(Pattern().Surface().CanvasHeight(), 315);
+  EXPECT_EQ(Pattern().Surface().Width(), 2 * 520);
 
   // And the other way: a size set on the form resizes the window.
   form_->SetClientWidth(300);
@@ -219,27 +224,6 @@ TEST_F(QtBackend, ProgrammaticPositionsReachTheWidgetAndFireOnlyOnChange) {
   EXPECT_EQ(sb->value(), 40);
 }
 
-TEST_F(QtBackend, SurfacesPaintedDirectlyInAHandlerReachTheScreen) {
-  Show();
-  QWidget* window = Window();
-  auto onScreen = [window](int x, int y) {
-    const QImage shot = window->screen()->grabWindow(window->winId()).toImage();
-    return shot.pixel(x, y) & 0xFFFFFF;
-  };
-  ASSERT_NE(onScreen(250, 55), 0x000000u);
-  // Like a read-out that paints itself on its parent when its value is set.
-  Bar("SB1").OnChange = [this](TObject*) {
-    TCanvas& c = form_->Get<TPanel>("Panel1").Canvas();
-    c.Brush().SetColor(clBlack);
-    c.FillRect(Rect(240, 50, 260, 60));
-  };
-  auto* sb = WidgetNamed<QScrollBar>("SB1");
-  sb->setFocus();
-  QTest::keyClick(sb, Qt::Key_Right);
-  QApplication::processEvents();
-  EXPECT_EQ(onScreen(250, 55), 0x000000u);
-}
-
 // Counts the paint events of the widgets it watches.
 class TPaintCounter : public QObject {
  public:
@@ -255,6 +239,32 @@ class TPaintCounter : public QObject {
     return false;
   }
 };
+
+TEST_F(QtBackend, SurfacesPaintedDirectlyInAHandlerReachTheScreen) {
+  Show();
+  QWidget* window = Window();
+  QWidget* panel = WidgetNamed("Panel1");
+  // The offscreen screen's own grab ignores the desktop's scaling: the
+  // window's picture is what Qt shows once the panel has painted.
+  auto shown = [window](int x, int y) {
+    return window->grab().toImage().pixel(2 * x, 2 * y) & 0xFFFFFF;
+  };
+  ASSERT_NE(shown(250, 55), 0x000000u);
+  TPaintCounter counter;
+  counter.Watch(panel);
+  // Like a read-out that paints itself on its parent when its value is set.
+  Bar("SB1").OnChange = [this](TObject*) {
+    TCanvas& c = form_->Get<TPanel>("Panel1").Canvas();
+    c.Brush().SetColor(clBlack);
+    c.FillRect(Rect(240, 50, 260, 60));
+  };
+  auto* sb = WidgetNamed<QScrollBar>("SB1");
+  sb->setFocus();
+  QTest::keyClick(sb, Qt::Key_Right);
+  QApplication::processEvents();
+  EXPECT_EQ(counter.Paints[panel], 1);
+  EXPECT_EQ(shown(250, 55), 0x000000u);
+}
 
 TEST_F(QtBackend, AMouseMoveShowsAgainOnlyTheSurfacesDrawnOn) {
   Show();
@@ -281,7 +291,7 @@ TEST_F(QtBackend, AMouseMoveShowsAgainOnlyTheSurfacesDrawnOn) {
   EXPECT_EQ(counter.Paints[pattern], 1);
   EXPECT_EQ(counter.Paints[panel], 0);
   const QImage shot = pattern->grab().toImage();
-  EXPECT_EQ(shot.pixel(21, 21) & 0xFFFFFF, 0xFF0000u);  // red, in Qt's order
+  EXPECT_EQ(shot.pixel(2 * 21, 2 * 21) & 0xFFFFFF, 0xFF0000u);  // red, in Qt's order
 }
 
 TEST_F(QtBackend, ButtonShowsItsGlyphAndClicks) {
@@ -290,11 +300,13 @@ TEST_F(QtBackend, ButtonShowsItsGlyphAndClicks) {
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(button->text(), "Exit");
   ASSERT_FALSE(button->icon().isNull());
+  // At the desktop's density: each glyph pixel a sharp 2 x 2 block.
   const QImage glyph = button->icon().pixmap(QSize(7, 5)).toImage();
-  ASSERT_EQ(glyph.size(), QSize(7, 5));
-  EXPECT_EQ(qAlpha(glyph.pixel(0, 4)), 0) << "the lower-left colour is transparent";
+  ASSERT_EQ(glyph.size(), QSize(14, 10));
+  EXPECT_EQ(qAlpha(glyph.pixel(1, 9)), 0) << "the lower-left colour is transparent";
   EXPECT_EQ(qAlpha(glyph.pixel(0, 0)), 0);
-  EXPECT_EQ(glyph.pixel(3, 2), qRgb(255, 0, 0));
+  EXPECT_EQ(glyph.pixel(6, 4), qRgb(255, 0, 0));
+  EXPECT_EQ(glyph.pixel(7, 5), qRgb(255, 0, 0));
   QTest::mouseClick(button, Qt::LeftButton);
   EXPECT_EQ(form_->Clicks, 1);
   button->setFocus();
@@ -591,8 +603,8 @@ TEST_F(QtBackend, SnapshotShowsThePatternAndThePanelThroughTheMark) {
   ASSERT_NO_THROW(SaveFormSnapshot(*form_, file));
   EXPECT_FALSE(form_->Visible());
   QImage image(QString::fromStdString(file));
-  ASSERT_EQ(image.size(), QSize(400, 300));
-  auto rgb = [&](int x, int y) { return image.pixel(x, y) & 0xFFFFFF; };
+  ASSERT_EQ(image.size(), QSize(800, 600)) << "at the desktop's density";
+  auto rgb = [&](int x, int y) { return image.pixel(2 * x, 2 * y) & 0xFFFFFF; };
   const TRect b = Pattern().BoundsRect();
   const int midX = b.Left + b.Width() / 2, midY = b.Top + b.Height() / 2;
   EXPECT_EQ(rgb(b.Left, b.Top), 0xFF0000u);  // top left red
@@ -600,6 +612,7 @@ TEST_F(QtBackend, SnapshotShowsThePatternAndThePanelThroughTheMark) {
   EXPECT_EQ(rgb(midX, b.Top), 0x00FF00u);                // top right green
   EXPECT_EQ(rgb(b.Left, midY), 0x0000FFu);               // bottom left blue
   EXPECT_EQ(rgb(b.Right - 1, b.Bottom - 1), 0xFFFF00u);  // bottom right yellow
+  EXPECT_EQ(image.pixel(2 * b.Right - 1, 2 * b.Bottom - 1) & 0xFFFFFF, 0xFFFF00u);
   EXPECT_NE(rgb(b.Left, b.Top - 1), 0xFF0000u) << "the panel lies above";
   // The mark: the panel's face through its white, black in the middle.
   const QColor face = qtimpl::ToQColor(clBtnFace);
@@ -611,17 +624,20 @@ TEST_F(QtBackend, SnapshotOptionWritesThePictureAndEndsTheProgram) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   const std::string file = dir.filePath("shot.png").toStdString();
-  std::string a0 = "prog", a1 = "--snapshot", a2 = file, a3 = "--other";
-  char* argv[] = {a0.data(), a1.data(), a2.data(), a3.data(), nullptr};
-  int argc = 4;
+  std::string a0 = "prog", a1 = "--snapshot", a2 = file, a3 = "--other", a4 = "--scale", a5 = "2",
+              a6 = "--scale=5";
+  char* argv[] = {a0.data(), a1.data(), a2.data(), a3.data(),
+                  a4.data(), a5.data(), a6.data(), nullptr};
+  int argc = 7;
   TQtBackend program(argc, argv);  // takes the running QApplication
-  ASSERT_EQ(argc, 2);
+  ASSERT_EQ(argc, 3);
   EXPECT_STREQ(argv[1], "--other");
-  EXPECT_EQ(argv[2], nullptr);
+  EXPECT_STREQ(argv[2], "--scale=5") << "no scale: left for Qt, which ignores it";
+  EXPECT_EQ(argv[3], nullptr);
   EXPECT_EQ(program.SnapshotFile(), file);
   EXPECT_EQ(program.Run(), 0);
   EXPECT_EQ(Application().ComponentCount(), 0);
-  EXPECT_EQ(QImage(QString::fromStdString(file)).size(), QSize(400, 300));
+  EXPECT_EQ(QImage(QString::fromStdString(file)).size(), QSize(800, 600));
 
   Application().Reset();
   program.Install();

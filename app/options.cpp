@@ -17,12 +17,12 @@ T Number(std::string_view option, std::string_view text) {
   return value;
 }
 
-int DegreesOfFreedom(std::string_view option, std::string_view text) {
-  const int df = Number<int>(option, text);
-  if (df < kMinDf || df > kMaxDf)
+int WholeNumber(std::string_view option, std::string_view text, int lo, int hi) {
+  const int n = Number<int>(option, text);
+  if (n < lo || n > hi)
     throw EOptionError(std::string(option) + ": " + std::string(text) + " is outside " +
-                       std::to_string(kMinDf) + " ... " + std::to_string(kMaxDf));
-  return df;
+                       std::to_string(lo) + " ... " + std::to_string(hi));
+  return n;
 }
 
 double Quantile(std::string_view option, std::string_view text) {
@@ -58,20 +58,23 @@ TOptions ParseOptions(const std::vector<std::string_view>& args) {
       continue;
     }
     const bool takesValue = option == "--df1" || option == "--df2" || option == "--x" ||
-                            option == "--alpha" || option == "--layout" || option == "--snapshot";
+                            option == "--alpha" || option == "--scale" || option == "--layout" ||
+                            option == "--snapshot";
     if (!takesValue) throw EOptionError("unknown option \"" + std::string(args[i]) + "\"");
     if (!inlineValue) {
       if (i + 1 >= args.size()) throw EOptionError(std::string(option) + " needs a value");
       value = args[++i];
     }
     if (option == "--df1") {
-      options.Df1 = DegreesOfFreedom(option, value);
+      options.Df1 = WholeNumber(option, value, kMinDf, kMaxDf);
     } else if (option == "--df2") {
-      options.Df2 = DegreesOfFreedom(option, value);
+      options.Df2 = WholeNumber(option, value, kMinDf, kMaxDf);
     } else if (option == "--x") {
       options.X = Quantile(option, value);
     } else if (option == "--alpha") {
       options.Alpha = Level(option, value);
+    } else if (option == "--scale") {
+      options.Scale = WholeNumber(option, value, kMinScale, kMaxScale);
     } else if (value.empty()) {
       throw EOptionError(std::string(option) + " needs a file name");
     } else if (option == "--layout") {
@@ -98,6 +101,8 @@ std::string Usage(std::string_view program) {
          "                     level A (0 < A < 1), widening the x axis if it lies beyond\n"
          "  --layout FILE      build the window from another layout (JSON)\n"
          "  --snapshot FILE    render the window to a PNG file and exit; needs no display\n"
+         "  --scale N          draw at N device pixels per pixel of the layout (1 ... 4),\n"
+         "                     as on a high-density screen; QT_SCALE_FACTOR does the same\n"
          "  --help             show this text\n"
          "\n"
          "Exit status: 0 on success, 1 when there is no display or the snapshot cannot\n"

@@ -16,6 +16,7 @@ struct TOptions {
   std::optional<double> Alpha;  // start at the critical value for this level
   std::string LayoutFile;       // empty: the layout stored with the program
   std::string SnapshotFile;     // empty: open the window
+  std::optional<int> Scale;     // device pixels per logical pixel (the backend applies it)
   bool Help = false;
 };
 
@@ -29,6 +30,8 @@ inline constexpr int kMinDf = 1;
 inline constexpr int kMaxDf = 100;
 inline constexpr double kMinX = 0.0;
 inline constexpr double kMaxX = 6.0;
+inline constexpr int kMinScale = 1;
+inline constexpr int kMaxScale = 4;
 
 // A level of significance: strictly between 0 and 1 (NaN is none).
 inline bool IsLevel(double alpha) {

@@ -19,6 +19,7 @@ TEST(KolvoOptions, ValuesInBothSpellings) {
   EXPECT_EQ(ParseOptions({"--x=6"}).X, 6.0);
   EXPECT_TRUE(ParseOptions({"--help"}).Help);
   EXPECT_EQ(ParseOptions({"--alpha=0.05", "--df1", "3"}).Alpha, 0.05);
+  EXPECT_EQ(ParseOptions({"--scale", "4"}).Scale, 4);
   const TOptions none = ParseOptions({});
   EXPECT_FALSE(none.Df1 || none.Df2 || none.X);
 }
@@ -41,6 +42,9 @@ TEST(KolvoOptions, RefusesWhatTheControlsCouldNotShow) {
                                                   {"--alpha", "nan"},
                                                   {"--alpha", "5%"},
                                                   {"--alpha", "0.05", "--x", "1"},
+                                                  {"--scale", "0"},
+                                                  {"--scale", "5"},
+                                                  {"--scale", "1.5"},
                                                   {"--df1"},
                                                   {"--layout"},
                                                   {"--layout="},

@@ -253,4 +253,48 @@ TEST_F(KolvoProgram, SnapshotsWithoutADisplay) {
   EXPECT_EQ(QImage(QString::fromStdString(same)), a);
 }
 
+TEST_F(KolvoProgram, SnapshotsAtTwiceTheDensityHaveTheLayoutWithTwiceTheDetail) {
+  const std::string one = (dir_ / "one.png").string(), two = (dir_ / "two.png").string();
+  ASSERT_EQ(Kolvo("--snapshot " + one).Code, 0);
+  ASSERT_EQ(Kolvo("--scale 2 --snapshot " + two).Code, 0);
+  const QImage a(QString::fromStdString(one)), b(QString::fromStdString(two));
+  ASSERT_EQ(b.size(), QSize(1106, 760));
+  auto dark = [](const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 96; };
+  // The plot frame's left side (column 50) and the dotted crosshair at x = 1
+  // (column 130): each pixel a 2 x 2 block at twice its place, nothing beside.
+  const int top = 65 + 21, bottom = 65 + 274;
+  for (const int x : {50, 130}) {
+    int shown = 0;
+    for (int y = top; y <= bottom; ++y) {
+      shown += dark(a, x, y);
+      for (int dy = 0; dy < 2; ++dy) {
+        ASSERT_EQ(dark(b, 2 * x, 2 * y + dy), dark(a, x, y)) << x << ", " << y;
+        ASSERT_EQ(dark(b, 2 * x + 1, 2 * y + dy), dark(a, x, y)) << x << ", " << y;
+      }
+      if (!dark(a, x - 1, y) && !dark(a, x + 1, y)) {
+        EXPECT_FALSE(dark(b, 2 * x - 1, 2 * y)) << x << ", " << y;
+        EXPECT_FALSE(dark(b, 2 * x + 2, 2 * y)) << x << ", " << y;
+      }
+    }
+    EXPECT_GT(shown, (bottom - top) / 3);
+  }
+  // The y axis's top label, "1.50": set at twice the size, not enlarged.
+  const QRect label(0, 65 + 5, 40, 30);
+  QRect inkA, inkB;
+  bool doubled = true;
+  for (int y = label.top(); y <= label.bottom(); ++y)
+    for (int x = label.left(); x <= label.right(); ++x) {
+      if (dark(a, x, y)) inkA |= QRect(x, y, 1, 1);
+      for (int d = 0; d < 4; ++d) {
+        const int bx = 2 * x + d % 2, by = 2 * y + d / 2;
+        if (dark(b, bx, by)) inkB |= QRect(bx, by, 1, 1);
+        doubled &= b.pixel(bx, by) == a.pixel(x, y);
+      }
+    }
+  ASSERT_FALSE(inkA.isEmpty());
+  EXPECT_NEAR(inkB.height(), 2 * inkA.height(), 2);
+  EXPECT_NEAR(inkB.right() + 1, 2 * (inkA.right() + 1), 2) << "right-aligned at the axis";
+  EXPECT_FALSE(doubled);
+}
+
 }  // namespace

@@ -1,7 +1,9 @@
-// The built viewer on a real X server (under xvfb-run), driven by xdotool: a
-// drag of the crosshair with the left button, a screenshot whose crosshair
-// column and read-outs must agree with the drag, a critical value chosen from
-// the chart's menu with the keyboard, then "Exit" and a clean end.
+// The built viewer on a real X server (under xvfb-run), driven by xdotool: on
+// a desktop at twice the density, the window at twice the size showing what
+// its snapshot at that scale shows; then at the usual density a drag of the
+// crosshair with the left button, a screenshot whose crosshair column and
+// read-outs must agree with the drag, a critical value chosen from the
+// chart's menu with the keyboard, then "Exit" and a clean end.
 
 #include <QApplication>
 #include <QImage>
@@ -50,46 +52,104 @@ int DarkPixels(const QImage& image, int x, int y0, int y1) {
 
 bool SameReadOuts(const QImage& shot, const QImage& expected) {
   for (const QRect& readOut : {kQuantileReadOut, kTailReadOut})
-    if (shot.convertToFormat(QImage::Format_RGB32).copy(readOut) != expected.copy(readOut))
+    if (shot.copy(readOut) != expected.copy(readOut))
       return false;
   return true;
 }
 
-QImage GrabWindow(QPoint origin) {
+QImage GrabWindow(QPoint origin, int scale = 1) {
   const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-  return screen.copy(QRect(origin, QSize(553, 380)));
+  return screen.copy(QRect(origin, QSize(553, 380) * scale))
+      .convertToFormat(QImage::Format_RGB32);
 }
 
-// Grabs the window until `ready` accepts the picture or ten seconds pass, and
-// returns the last picture: the X server shows a change when it gets to it.
-QImage GrabWhen(QPoint origin, const std::function<bool(const QImage&)>& ready) {
+// The viewer's window on screen: its id, and its corner and size in the
+// screen's pixels.
+struct TShownWindow {
+  QString Id;
+  QRect Geometry;
+};
+
+TShownWindow FindWindow() {
+  TShownWindow w;
+  w.Id = Xdotool({"search", "--sync", "--onlyvisible", "--name", "^F Distribution$"})
+             .section('\n', 0, 0);
+  if (w.Id.isEmpty()) return w;
+  for (const QString& line : Xdotool({"getwindowgeometry", "--shell", w.Id}).split('\n')) {
+    const int value = line.section('=', 1).toInt();
+    if (line.startsWith("X=")) w.Geometry.moveLeft(value);
+    if (line.startsWith("Y=")) w.Geometry.moveTop(value);
+    if (line.startsWith("WIDTH=")) w.Geometry.setWidth(value);
+    if (line.startsWith("HEIGHT=")) w.Geometry.setHeight(value);
+  }
+  return w;
+}
+
+// Our own controls' areas, at a scale: the chart and both read-outs.
+bool SameOwnControls(const QImage& shot, const QImage& expected, int scale) {
+  for (const QRect& area : {QRect(0, kChartTop, 553, 315), kQuantileReadOut, kTailReadOut}) {
+    const QRect device(area.topLeft() * scale, area.size() * scale);
+    if (shot.copy(device) != expected.copy(device)) return false;
+  }
+  return true;
+}
+
+// Grabs until `ready` accepts the picture or ten seconds pass, and returns
+// the last picture: the X server shows a change when it gets to it.
+QImage GrabWhen(const std::function<QImage()>& grab,
+                const std::function<bool(const QImage&)>& ready) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  QImage shot = GrabWindow(origin);
+  QImage shot = grab();
   while (!ready(shot) && std::chrono::steady_clock::now() < deadline) {
     QThread::msleep(20);
-    shot = GrabWindow(origin);
+    shot = grab();
   }
   return shot;
+}
+QImage GrabWhen(QPoint origin, const std::function<bool(const QImage&)>& ready) {
+  return GrabWhen([origin] { return GrabWindow(origin); }, ready);
 }
 
 }  // namespace
 
+int CheckTwiceTheDensity() {
+  QProcess viewer;
+  viewer.setProcessChannelMode(QProcess::ForwardedChannels);
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("QT_SCALE_FACTOR", "2");
+  viewer.setProcessEnvironment(env);
+  viewer.start(KOLVO_PATH, {});
+  if (!viewer.waitForStarted(10000)) return Fail("the viewer did not start at scale 2", viewer);
+  const TShownWindow window = FindWindow();
+  if (window.Id.isEmpty()) return Fail("no window at scale 2", viewer);
+  if (window.Geometry.size() != QSize(1106, 760))
+    return Fail("the window at scale 2 is " + std::to_string(window.Geometry.width()) + " x " +
+                    std::to_string(window.Geometry.height()),
+                viewer);
+  QTemporaryDir dir;
+  const QString reference = dir.filePath("scaled.png");
+  if (QProcess::execute(KOLVO_PATH, {"--scale", "2", "--snapshot", reference}) != 0)
+    return Fail("no snapshot at scale 2", viewer);
+  const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
+  auto same = [&](const QImage& shot) { return SameOwnControls(shot, expected, 2); };
+  if (!same(GrabWhen([&] { return GrabWindow(window.Geometry.topLeft(), 2); }, same)))
+    return Fail("the window at scale 2 differs from its snapshot", viewer);
+  viewer.terminate();
+  viewer.waitForFinished(10000);
+  return 0;
+}
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  if (const int failed = CheckTwiceTheDensity()) return failed;
   QProcess viewer;
   viewer.setProcessChannelMode(QProcess::ForwardedChannels);
   viewer.start(KOLVO_PATH, {});
   if (!viewer.waitForStarted(10000)) return Fail("the viewer did not start", viewer);
 
-  const QString window =
-      Xdotool({"search", "--sync", "--onlyvisible", "--name", "^F Distribution$"})
-          .section('\n', 0, 0);
-  if (window.isEmpty()) return Fail("no window captioned \"F Distribution\"", viewer);
-  QPoint origin;
-  for (const QString& line : Xdotool({"getwindowgeometry", "--shell", window}).split('\n')) {
-    if (line.startsWith("X=")) origin.setX(line.mid(2).toInt());
-    if (line.startsWith("Y=")) origin.setY(line.mid(2).toInt());
-  }
+  const TShownWindow window = FindWindow();
+  if (window.Id.isEmpty()) return Fail("no window captioned \"F Distribution\"", viewer);
+  const QPoint origin = window.Geometry.topLeft();
   auto at = [&](int x, int y) {
     return QStringList{"mousemove", "--sync", QString::number(origin.x() + x),
                        QString::number(origin.y() + kChartTop + y)};

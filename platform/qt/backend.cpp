@@ -99,20 +99,22 @@ int TQtServices::MessageBox(const std::string& text, const std::string& caption,
   return box.exec() == QMessageBox::Cancel ? IDCANCEL : IDOK;
 }
 
-QCursor TQtServices::CursorFor(TCursor cursor) const {
+QCursor TQtServices::CursorFor(TCursor cursor, int scale) const {
   if (cursor <= 0) return QCursor(qtimpl::ShapeOf(cursor));
   HCURSOR handle = Screen().Cursors(cursor);
   if (!handle) return QCursor(Qt::ArrowCursor);
-  auto& cache = const_cast<std::map<int, std::unique_ptr<QCursor>>&>(registered_);
-  auto it = cache.find(cursor);
+  auto& cache = const_cast<decltype(registered_)&>(registered_);
+  const std::pair key{static_cast<int>(cursor), scale};
+  auto it = cache.find(key);
   if (it == cache.end())
-    it = cache.emplace(cursor, std::make_unique<QCursor>(qtimpl::CursorFromImage(*handle))).first;
+    it = cache.emplace(key, std::make_unique<QCursor>(qtimpl::CursorFromImage(*handle, scale)))
+             .first;
   return *it->second;
 }
 
 void TQtServices::CursorRegistered(int index, HCURSOR /*cursor*/) {
   // Built again from the new picture when next shown.
-  registered_.erase(index);
+  std::erase_if(registered_, [index](const auto& entry) { return entry.first.first == index; });
 }
 
 void TQtServices::ScreenCursorChanged(TCursor cursor) {
@@ -123,9 +125,9 @@ void TQtServices::ScreenCursorChanged(TCursor cursor) {
     return;
   }
   if (overrideActive_) {
-    QGuiApplication::changeOverrideCursor(CursorFor(cursor));
+    QGuiApplication::changeOverrideCursor(CursorFor(cursor, qtimpl::DeviceScaleFor(QGuiApplication::primaryScreen()->devicePixelRatio())));
   } else {
-    QGuiApplication::setOverrideCursor(CursorFor(cursor));
+    QGuiApplication::setOverrideCursor(CursorFor(cursor, qtimpl::DeviceScaleFor(QGuiApplication::primaryScreen()->devicePixelRatio())));
     overrideActive_ = true;
   }
 }

@@ -30,8 +30,12 @@ QImage SurfaceArea(const TBitmap& bitmap, const QRect& area) {
                 area.width() * 4, QImage::Format_RGB32);
 }
 
+int DeviceScaleFor(qreal devicePixelRatio) {
+  return std::clamp(static_cast<int>(std::lround(devicePixelRatio)), 1, kMaxCanvasScale);
+}
+
 int DeviceScaleOf(const QWidget& widget) {
-  return std::clamp(static_cast<int>(std::lround(widget.devicePixelRatioF())), 1, kMaxCanvasScale);
+  return DeviceScaleFor(widget.devicePixelRatioF());
 }
 
 QImage GlyphImage(const TBitmap& glyph, int index, int count) {
@@ -213,7 +217,7 @@ Qt::CursorShape ShapeOf(TCursor cursor) {
   }
 }
 
-QCursor CursorFromImage(const TCursorImage& image) {
+QCursor CursorFromImage(const TCursorImage& image, int scale) {
   if (image.Width <= 0 || image.Height <= 0 ||
       image.Pixels.size() < static_cast<std::size_t>(image.Width) * image.Height)
     return QCursor(Qt::ArrowCursor);
@@ -230,6 +234,8 @@ QCursor CursorFromImage(const TCursorImage& image) {
       }
     }
   }
+  picture = picture.scaled(picture.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  picture.setDevicePixelRatio(scale);
   return QCursor(QPixmap::fromImage(picture), image.HotSpot.X, image.HotSpot.Y);
 }
 

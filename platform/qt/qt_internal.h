@@ -27,6 +27,7 @@ QImage SurfaceArea(const TBitmap& bitmap, const QRect& area);
 // The device scale a widget's screen asks for: its device pixel ratio,
 // rounded, from 1 to kMaxCanvasScale.
 int DeviceScaleOf(const QWidget& widget);
+int DeviceScaleFor(qreal devicePixelRatio);
 // One image of a glyph strip (index 0 .. count - 1) with its transparent
 // colour cut out.
 QImage GlyphImage(const TBitmap& glyph, int index, int count);
@@ -39,7 +40,8 @@ bool ButtonOf(Qt::MouseButton button, TMouseButton& result);
 // The virtual key code of a Qt key, or 0.
 TWord VirtualKeyOf(int qtKey);
 Qt::CursorShape ShapeOf(TCursor cursor);
-QCursor CursorFromImage(const TCursorImage& image);
+// At a device scale above 1 each pixel becomes a block, never a blur.
+QCursor CursorFromImage(const TCursorImage& image, int scale = 1);
 
 // ---- peers ----
 

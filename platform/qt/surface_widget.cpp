@@ -11,8 +11,9 @@
 namespace zarn::qtimpl {
 
 namespace {
-QCursor CursorOf(TCursor cursor) {
-  if (TQtServices* services = CurrentServices()) return services->CursorFor(cursor);
+QCursor CursorOf(TCursor cursor, const QWidget& widget) {
+  if (TQtServices* services = CurrentServices())
+    return services->CursorFor(cursor, DeviceScaleOf(widget));
   return QCursor(ShapeOf(cursor));
 }
 
@@ -82,7 +83,7 @@ void TSurfaceWidget::SyncCursor() {
   if (c == crDefault)
     unsetCursor();
   else
-    setCursor(CursorOf(c));
+    setCursor(CursorOf(c, *this));
 }
 
 bool TSurfaceWidget::event(QEvent* e) {

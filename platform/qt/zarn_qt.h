@@ -55,11 +55,13 @@ class TQtServices : public TApplicationServices {
   void Terminate() override;
   void ProcessMessages(TApplication& app) override;
 
-  // The Qt cursor for a cursor number: a standard shape, or a registered one.
-  QCursor CursorFor(TCursor cursor) const;
+  // The Qt cursor for a cursor number: a standard shape, or a registered one
+  // drawn for a screen of this device scale.
+  QCursor CursorFor(TCursor cursor, int scale = 1) const;
 
  private:
-  std::map<int, std::unique_ptr<QCursor>> registered_;
+  // By cursor number and scale.
+  std::map<std::pair<int, int>, std::unique_ptr<QCursor>> registered_;
   bool overrideActive_ = false;
 };
 

@@ -708,6 +708,11 @@ TEST_F(QtBackend, CursorsOfControlsAndOfTheScreen) {
   ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
   EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BitmapCursor);
   EXPECT_EQ(QGuiApplication::overrideCursor()->hotSpot(), QPoint(2, 3));
+  // At the desktop's density: the picture's pixels as sharp 2 x 2 blocks.
+  const QImage shown = QGuiApplication::overrideCursor()->pixmap().toImage();
+  ASSERT_EQ(shown.size(), QSize(32, 32));
+  EXPECT_EQ(shown.pixel(1, 1), qRgb(0, 0, 0));
+  EXPECT_EQ(qAlpha(shown.pixel(2, 1)), 0);
   Screen().SetCursor(crHourGlass);
   EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
   Screen().SetCursor(crDefault);

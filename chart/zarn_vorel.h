@@ -124,6 +124,9 @@ class TCustomVorel : public TCustomControl {
 
   virtual void RecalcTransforms();
   void WorldToPixel(int layer, double x, double y, int& px, int& py) const;
+  // The same on a device with scale x scale pixels to each of the chart's:
+  // the exact position scaled, then rounded, for twice the detail at 2.
+  void WorldToPixel(int layer, double x, double y, int& px, int& py, int scale) const;
   void PixelToWorld(int layer, int px, int py, double& x, double& y) const;
   void SetLayerRange(int layer, double xLow, double yLow, double xHigh, double yHigh);
   void SetJointRange(int layer, double xLow, double yLow, double xHigh, double yHigh);

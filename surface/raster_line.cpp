@@ -194,12 +194,13 @@ i64 ThinLine(const TTarget& t, TPoint64 a, TPoint64 b, TPaint pen, std::span<con
     return next_phase;
   }
 
-  std::array<bool, 64> on{};
+  // Room for the longest pattern at the largest canvas scale.
+  std::array<bool, 256> on{};
   {
     int pos = 0;
     bool state = true;
     for (int len : pattern) {
-      for (int j = 0; j < len && pos < 64; ++j)
+      for (int j = 0; j < len && pos < 256; ++j)
         on[pos++] = state;
       state = !state;
     }

@@ -100,6 +100,13 @@ class TCanvas {
   void LineTo(int x, int y);
   // LineTo each point in turn, the pen set up once: the same pixels.
   void LinesTo(std::span<const TPoint> points);
+  // A poly-line through points given in the bitmap's own pixels (the origin
+  // still counts in canvas pixels), for detail finer than the canvas's on a
+  // high-density bitmap: the pen's width and pattern are taken Scale() times
+  // longer, so a thin pen's line is Scale() pixels thick, through the
+  // middle of the Scale() x Scale() block each point starts. At scale 1 it is
+  // Polyline. The pen position is left as it was.
+  void FinePolyline(std::span<const TPoint> points);
   TPoint PenPos() const { return penPos_; }
   void SetPenPos(TPoint value) { penPos_ = value; }
 

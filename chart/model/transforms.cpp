@@ -87,11 +87,16 @@ void TCustomVorel::RecalcTransforms() {
 }
 
 void TCustomVorel::WorldToPixel(int layer, double x, double y, int& px, int& py) const {
+  WorldToPixel(layer, x, y, px, py, 1);
+}
+
+void TCustomVorel::WorldToPixel(int layer, double x, double y, int& px, int& py, int scale) const {
   const TLayer& l = layers_[static_cast<std::size_t>(ClampedLayer(layer))];
   const bool reversedX = l.x->RangeHigh() < l.x->RangeLow();
   const bool reversedY = l.y->RangeHigh() < l.y->RangeLow();
-  px = ToPixel(AxisPixel(*l.x, x, l.kx, l.dx, reversedX ? Width() : 0));
-  py = ToPixel(AxisPixel(*l.y, y, l.ky, l.dy, reversedY ? 0 : Height()));
+  const long double s = std::clamp(scale, 1, kMaxCanvasScale);
+  px = ToPixel(AxisPixel(*l.x, x, s * l.kx, s * l.dx, reversedX ? s * Width() : 0));
+  py = ToPixel(AxisPixel(*l.y, y, s * l.ky, s * l.dy, reversedY ? 0 : s * Height()));
 }
 
 void TCustomVorel::PixelToWorld(int layer, int px, int py, double& x, double& y) const {

@@ -26,14 +26,21 @@ void TAxisMap::Pixels(const double* v, std::size_t n, int* out) const {
   LinearPixels(v, n, out, K, D, Edge, static_cast<double>(Shift));
 }
 
-TAxisMap XMapOf(const TCustomVorel& chart, int layer, int ox) {
-  return {chart.Kx(layer), chart.Dx(layer), chart.ScaleX(layer).Logarithmic(),
-          std::int64_t{ox} - chart.MarginLeft()};
+// The same long double products as WorldToPixel's at that scale.
+TAxisMap XMapOf(const TCustomVorel& chart, int layer, int ox, int scale) {
+  const long double s = scale;
+  TAxisMap m(s * chart.Kx(layer), s * chart.Dx(layer), chart.ScaleX(layer).Logarithmic(),
+             (std::int64_t{ox} - chart.MarginLeft()) * scale);
+  m.Scale = scale;
+  return m;
 }
 
-TAxisMap YMapOf(const TCustomVorel& chart, int layer, int oy) {
-  return {chart.Ky(layer), chart.Dy(layer), chart.ScaleY(layer).Logarithmic(),
-          std::int64_t{oy} - chart.MarginTop()};
+TAxisMap YMapOf(const TCustomVorel& chart, int layer, int oy, int scale) {
+  const long double s = scale;
+  TAxisMap m(s * chart.Ky(layer), s * chart.Dy(layer), chart.ScaleY(layer).Logarithmic(),
+             (std::int64_t{oy} - chart.MarginTop()) * scale);
+  m.Scale = scale;
+  return m;
 }
 
 }  // namespace zarn::vorel_detail

@@ -78,11 +78,13 @@ struct TAxisMap {
   bool Log = false;
   std::int64_t Shift = 0;
   double Edge = 0;
+  int Scale = 1;  // device pixels per chart pixel
 };
 
 // A layer's transforms onto a surface whose origin lies at the plotting
-// area's corner plus (ox, oy), as the chart's transform is now.
-TAxisMap XMapOf(const TCustomVorel& chart, int layer, int ox);
-TAxisMap YMapOf(const TCustomVorel& chart, int layer, int oy);
+// area's corner plus (ox, oy), as the chart's transform is now; at a scale
+// above 1, onto the pixels of a device that many times denser.
+TAxisMap XMapOf(const TCustomVorel& chart, int layer, int ox, int scale = 1);
+TAxisMap YMapOf(const TCustomVorel& chart, int layer, int oy, int scale = 1);
 
 }  // namespace zarn::vorel_detail

@@ -46,7 +46,10 @@ void FlushPolyLine(TItemTarget& t) {
   if (s.PolyCount == 0) return;
   const TPoint last = s.Poly[static_cast<std::size_t>(s.PolyCount - 1)];
   if (s.PolyCount > 1) {
-    if (t.Canvas.Pen().Width() <= 1) {
+    if (t.Fine > 1) {
+      t.Canvas.FinePolyline(
+          std::span<const TPoint>(s.Poly.data(), static_cast<std::size_t>(s.PolyCount)));
+    } else if (t.Canvas.Pen().Width() <= 1) {
       // A thin pen draws the same pixels segment by segment, without the
       // surface's per-call point copy.
       t.Canvas.MoveTo(s.Poly[0].X, s.Poly[0].Y);
@@ -57,7 +60,8 @@ void FlushPolyLine(TItemTarget& t) {
           std::span<const TPoint>(s.Poly.data(), static_cast<std::size_t>(s.PolyCount)));
     }
   }
-  t.Canvas.MoveTo(last.X, last.Y);
+  const TPoint pen = CanvasPixel(last, t.Fine);
+  t.Canvas.MoveTo(pen.X, pen.Y);
   s.PenPos = last;
   s.PolyCount = 0;
 }
@@ -142,37 +146,40 @@ void TItemPainter::Draw(int index, bool isAnnotation, const TVoItemTexts& texts)
 
 // --- Points ---
 
-TPoint TItemPainter::World(double x, double y, i64 dx, i64 dy) const {
+TPoint TItemPainter::World(double x, double y, i64 dx, i64 dy, int scale) const {
   const TRenderState& s = t_.State;
   const auto layer = static_cast<std::size_t>(layer_);
+  const TAxisMap& mx = scale == 1 ? s.XMaps[layer] : s.FineXMaps[layer];
+  const TAxisMap& my = scale == 1 ? s.YMaps[layer] : s.FineYMaps[layer];
   i64 cx, cy;
-  if (s.FastMaps && s.XMaps[layer].Control(x, cx) && s.YMaps[layer].Control(y, cy))
-    return {ClampPixel(cx + s.XMaps[layer].Shift + dx), ClampPixel(cy + s.YMaps[layer].Shift + dy)};
+  if (s.FastMaps && mx.Control(x, cx) && my.Control(y, cy))
+    return {ClampPixel(cx + mx.Shift + dx * scale), ClampPixel(cy + my.Shift + dy * scale)};
   int px, py;
-  t_.Chart.WorldToPixel(layer_, x, y, px, py);
-  return {ClampPixel(i64{px} - t_.Chart.MarginLeft() + t_.OffsetX + dx),
-          ClampPixel(i64{py} - t_.Chart.MarginTop() + t_.OffsetY + dy)};
+  t_.Chart.WorldToPixel(layer_, x, y, px, py, scale);
+  return {ClampPixel(px + (i64{t_.OffsetX} - t_.Chart.MarginLeft() + dx) * scale),
+          ClampPixel(py + (i64{t_.OffsetY} - t_.Chart.MarginTop() + dy) * scale)};
 }
 
-TPoint TItemPainter::Pixel(double x, double y) const {
-  return {ClampPixel(RoundLimited(x) + t_.OffsetX), ClampPixel(RoundLimited(y) + t_.OffsetY)};
+TPoint TItemPainter::Pixel(double x, double y, int scale) const {
+  return {ClampPixel((RoundLimited(x) + t_.OffsetX) * scale),
+          ClampPixel((RoundLimited(y) + t_.OffsetY) * scale)};
 }
 
-bool TItemPainter::OnePoint(TPoint& p) const {
+bool TItemPainter::OnePoint(TPoint& p, int scale) const {
   switch (it_.CoordMode) {
     case icWorld:
     case icWorldThenPixel:
-      p = World(it_.X1, it_.Y1);
+      p = World(it_.X1, it_.Y1, 0, 0, scale);
       return true;
     case icPixel:
     case icPixelThenWorld:
-      p = Pixel(it_.X1, it_.Y1);
+      p = Pixel(it_.X1, it_.Y1, scale);
       return true;
     case icPixelXWorldY:
-      p = {Pixel(it_.X1, 0).X, World(it_.X1, it_.Y1).Y};
+      p = {Pixel(it_.X1, 0, scale).X, World(it_.X1, it_.Y1, 0, 0, scale).Y};
       return true;
     case icWorldXPixelY:
-      p = {World(it_.X1, it_.Y1).X, Pixel(0, it_.Y1).Y};
+      p = {World(it_.X1, it_.Y1, 0, 0, scale).X, Pixel(0, it_.Y1, scale).Y};
       return true;
     default:
       return false;
@@ -284,25 +291,29 @@ void TItemPainter::LineAttributes() {
 void TItemPainter::MovePen(TPoint p) {
   FlushPolyLine(t_);
   t_.State.PenPos = p;
-  c_.MoveTo(p.X, p.Y);
+  const TPoint pen = CanvasPixel(p, t_.Fine);
+  c_.MoveTo(pen.X, pen.Y);
 }
 
-// From the surface's pen position, which does not include buffered points.
+// From the surface's pen position, which does not include buffered points;
+// in the device's pixels.
 TPoint TItemPainter::RelativeTarget() const {
   const TPoint from = c_.PenPos();
-  return {ClampPixel(from.X + RoundLimited(it_.X1)), ClampPixel(from.Y + RoundLimited(it_.Y1))};
+  const i64 fine = t_.Fine;
+  return {ClampPixel((from.X + RoundLimited(it_.X1)) * fine),
+          ClampPixel((from.Y + RoundLimited(it_.Y1)) * fine)};
 }
 
 void TItemPainter::LineTo() {
   TPoint p;
-  if (!OnePoint(p)) return;
+  if (!OnePoint(p, t_.Fine)) return;
   LineAttributes();
   AddPoint(p);
 }
 
 void TItemPainter::MoveTo() {
   TPoint p;
-  if (OnePoint(p)) MovePen(p);
+  if (OnePoint(p, t_.Fine)) MovePen(p);
 }
 
 void TItemPainter::RelativeMove() {
@@ -338,11 +349,12 @@ void TItemPainter::ShiftedLine() {
 }
 
 void TItemPainter::LineFromPoint() {
-  const TPoint a = World(it_.X1, it_.Y1, 0, 0);
-  const TPoint b = World(it_.X1, it_.Y1, RoundLimited(it_.X2), RoundLimited(it_.Y2));
+  const TPoint a = World(it_.X1, it_.Y1, 0, 0, t_.Fine);
+  const TPoint b = World(it_.X1, it_.Y1, RoundLimited(it_.X2), RoundLimited(it_.Y2), t_.Fine);
   Standard();
   if (a == b) {
-    c_.SetPixel(a.X, a.Y, pc_);
+    const TPoint dot = CanvasPixel(a, t_.Fine);
+    c_.SetPixel(dot.X, dot.Y, pc_);
     return;
   }
   // Following line items continue from the second point.

@@ -26,19 +26,20 @@ class TItemPainter {
   // The pen width of the item, when the surface's differs (not for texts).
   void ApplyWidth();
   TPoint SeriesPoint(const TAxisMap& x, const TAxisMap& y, double wx, double wy) const;
-  TAxisMap XMap() const;
+  TAxisMap XMap(int scale) const;
   int Column(const TAxisMap& x, double wx) const;
   std::size_t ColumnEnd(const TAxisMap& x, std::span<const double> xs, std::size_t i,
                         std::size_t end, int column) const;
-  TAxisMap YMap() const;
+  TAxisMap YMap(int scale) const;
   // The index range of a series whose other points cannot show (sorted x).
   void VisibleRange(const TSeriesPoints& points, bool lineToo, std::size_t& first,
                     std::size_t& last) const;
 
-  // Points: false when the coordinate mode gives no point for this kind.
-  TPoint World(double x, double y, std::int64_t dx = 0, std::int64_t dy = 0) const;
-  TPoint Pixel(double x, double y) const;
-  bool OnePoint(TPoint& p) const;
+  // Points: false when the coordinate mode gives no point for this kind. In
+  // canvas pixels, or at a scale in the device's (line items: the target's Fine).
+  TPoint World(double x, double y, std::int64_t dx = 0, std::int64_t dy = 0, int scale = 1) const;
+  TPoint Pixel(double x, double y, int scale = 1) const;
+  bool OnePoint(TPoint& p, int scale = 1) const;
   bool TwoPoints(TPoint& a, TPoint& b) const;
 
   // The surface's attributes, set only when the cache says they differ.
@@ -46,10 +47,10 @@ class TItemPainter {
   void PenStyle(TPenStyle s);
   void BrushColor(TColor c);
   void BrushClear();
-  void Standard();        // flush, then pen colour, pen style and brush colour of the item
-  void OutlineOrFill();   // as Standard, with a clear brush when the first flag is set
-  void LineAttributes();  // Standard, when the line would need other attributes
-  void MovePen(TPoint p);
+  void Standard();         // flush, then pen colour, pen style and brush colour of the item
+  void OutlineOrFill();    // as Standard, with a clear brush when the first flag is set
+  void LineAttributes();   // Standard, when the line would need other attributes
+  void MovePen(TPoint p);  // in the device's pixels, as AddPoint
   TPoint RelativeTarget() const;
   void Line(TPoint a, TPoint b);
   void AddPoint(TPoint p);

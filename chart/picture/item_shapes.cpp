@@ -194,7 +194,7 @@ void TItemPainter::Cross() {
   const int mx = (r.Left + r.Right) / 2, my = (r.Top + r.Bottom) / 2;
   Line({mx, r.Top}, {mx, r.Bottom});
   Line({r.Left, my}, {r.Right, my});
-  t_.State.PenPos = {mx, my};
+  t_.State.PenPos = {mx * t_.Fine, my * t_.Fine};
 }
 
 bool TItemPainter::TextAnchor(TPoint& p) const {

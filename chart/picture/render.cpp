@@ -284,13 +284,15 @@ void ResetDupMap(TRenderState& s, int width, int height, int d) {
 }
 
 // Every item handler runs between items and may change a transform.
-void PrepareMaps(TCustomVorel& v, TRenderState& s, int ox, int oy) {
+void PrepareMaps(TCustomVorel& v, TRenderState& s, int ox, int oy, int fine) {
   s.FastMaps = !v.OnBeforeRenderChartItem && !v.OnBeforeRenderText;
   if (!s.FastMaps) return;
   for (int layer = 1; layer <= kVorelLayers; ++layer) {
     const auto i = static_cast<std::size_t>(layer);
     s.XMaps[i] = vorel_detail::XMapOf(v, layer, ox);
     s.YMaps[i] = vorel_detail::YMapOf(v, layer, oy);
+    s.FineXMaps[i] = fine == 1 ? s.XMaps[i] : vorel_detail::XMapOf(v, layer, ox, fine);
+    s.FineYMaps[i] = fine == 1 ? s.YMaps[i] : vorel_detail::YMapOf(v, layer, oy, fine);
   }
 }
 
@@ -299,7 +301,7 @@ void StartItems(TCustomVorel& v, TCanvas& c, TRenderState& s, int ox, int oy) {
   c.Pen().SetWidth(v.LineWidth());
   k.PenWidth = v.LineWidth();
   c.MoveTo(ox, oy);
-  s.PenPos = {ox, oy};
+  s.PenPos = {ox * c.Scale(), oy * c.Scale()};
   s.PolyCount = 0;
   c.Pen().SetColor(v.ChartColor());
   c.Pen().SetStyle(psSolid);
@@ -364,8 +366,8 @@ void TCustomVorel::RenderData(TCanvas& Canvas, int LeftOffset, int TopOffset, bo
   if (settings_.GridStyle != gsNone && !NoGrid)
     vorel_detail::DrawGrid(*this, Canvas, s.Cache, LeftOffset, TopOffset);
   StartItems(*this, Canvas, s, LeftOffset, TopOffset);
-  PrepareMaps(*this, s, LeftOffset, TopOffset);
-  vorel_detail::TItemTarget t{*this, Canvas, s, LeftOffset, TopOffset, Monochrome};
+  PrepareMaps(*this, s, LeftOffset, TopOffset, Canvas.Scale());
+  vorel_detail::TItemTarget t{*this, Canvas, s, LeftOffset, TopOffset, Monochrome, Canvas.Scale()};
   const auto renderData = [&] {
     RenderList(*this, t, *data_, false, TKindFilter::All);
     vorel_detail::DrawSeries(t, SeriesList());

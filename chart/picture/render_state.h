@@ -103,6 +103,8 @@ struct TComposition {
 struct TRenderState {
   TAttrCache Cache;
   TComposition Composition;
+  // The poly-line buffer and its pen position hold line items' points in the
+  // device's pixels (TItemTarget::Fine per canvas pixel).
   std::array<TPoint, kPolyLinePoints> Poly{};
   int PolyCount = 0;
   TPoint PenPos;  // the cached pen position the next poly-line starts from
@@ -111,8 +113,9 @@ struct TRenderState {
   int DupHeight = 0;
   TPictureCache Background;
   // The layers' transforms in double, while items are drawn and no handler
-  // that runs between them could change a transform.
-  std::array<TAxisMap, kVorelLayers + 1> XMaps{}, YMaps{};
+  // that runs between them could change a transform: onto canvas pixels, and
+  // onto the device's for line items.
+  std::array<TAxisMap, kVorelLayers + 1> XMaps{}, YMaps{}, FineXMaps{}, FineYMaps{};
   bool FastMaps = false;
   std::string Text;                     // a text item's text, reused between items
   std::vector<std::string_view> Lines;  // its lines, reused likewise
@@ -130,7 +133,8 @@ struct TRenderer {
 };
 
 // Which surface a poly-line or an item draws on, and where the plotting area's
-// origin lies on it.
+// origin lies on it. Line items (the poly-line) are placed at the device's
+// finer pixels, Fine to each of the canvas's; other items at the canvas's.
 struct TItemTarget {
   TCustomVorel& Chart;
   TCanvas& Canvas;
@@ -138,7 +142,14 @@ struct TItemTarget {
   int OffsetX;
   int OffsetY;
   bool Monochrome;
+  int Fine = 1;
 };
+
+// A device point in the canvas pixel that holds it.
+inline TPoint CanvasPixel(TPoint device, int fine) {
+  const auto down = [fine](int v) { return v >= 0 ? v / fine : -((-v + fine - 1) / fine); };
+  return {down(device.X), down(device.Y)};
+}
 
 // series_drawing.cpp: the series of a list that are shown, after the data items.
 void DrawSeries(TItemTarget& target, std::span<const TvoSeries> series);

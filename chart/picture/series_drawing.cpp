@@ -11,18 +11,18 @@ namespace zarn::vorel_detail {
 
 using i64 = std::int64_t;
 
-TAxisMap TItemPainter::XMap() const {
-  return XMapOf(t_.Chart, layer_, t_.OffsetX);
+TAxisMap TItemPainter::XMap(int scale) const {
+  return XMapOf(t_.Chart, layer_, t_.OffsetX, scale);
 }
 
-TAxisMap TItemPainter::YMap() const {
-  return YMapOf(t_.Chart, layer_, t_.OffsetY);
+TAxisMap TItemPainter::YMap(int scale) const {
+  return YMapOf(t_.Chart, layer_, t_.OffsetY, scale);
 }
 
 TPoint TItemPainter::SeriesPoint(const TAxisMap& x, const TAxisMap& y, double wx, double wy) const {
   TPoint p;
   if (x.Pixel(wx, p.X) && y.Pixel(wy, p.Y)) return p;
-  return World(wx, wy);
+  return World(wx, wy, 0, 0, x.Scale);
 }
 
 // With x sorted, the points before the x range lie in the plotting area's
@@ -170,7 +170,7 @@ class TItemPainter::TSeriesPen {
         continue;
       }
       int row;
-      if (!my_.Pixel(y, row)) row = p_.World(xs[k], y).Y;
+      if (!my_.Pixel(y, row)) row = p_.World(xs[k], y, 0, 0, my_.Scale).Y;
       if (active_ && column == run_.Column)
         run_.Extend(row);
       else
@@ -231,7 +231,7 @@ class TItemPainter::TSeriesPen {
 
 int TItemPainter::Column(const TAxisMap& x, double wx) const {
   int column;
-  return x.Pixel(wx, column) ? column : World(wx, 0.0).X;
+  return x.Pixel(wx, column) ? column : World(wx, 0.0, 0, 0, x.Scale).X;
 }
 
 // The end of the stretch from i on whose points lie in the given column, for
@@ -263,7 +263,7 @@ void TItemPainter::SeriesLine(const TSeriesPoints& points) {
   std::size_t first, last;
   VisibleRange(points, thinSolidCopy, first, last);
   if (!thinSolidCopy) first = 0, last = points.Size();
-  const TAxisMap mx = XMap(), my = YMap();
+  const TAxisMap mx = XMap(t_.Fine), my = YMap(t_.Fine);
   const bool byColumn = thinSolidCopy && points.SortedX() && !mx.Log;
   TSeriesPen pen(*this, thinSolidCopy, mx, my);
   for (std::size_t b = 0; b < points.BlockCount(); ++b) {
@@ -289,7 +289,7 @@ void TItemPainter::SeriesLine(const TSeriesPoints& points) {
 void TItemPainter::SeriesMarks(const TSeriesPoints& points) {
   std::size_t first, last;
   VisibleRange(points, false, first, last);
-  const TAxisMap mx = XMap(), my = YMap();
+  const TAxisMap mx = XMap(1), my = YMap(1);
   for (std::size_t i = first; i < last; ++i) {
     const double x = points.X(i), y = points.Y(i);
     if (InRanges(x, y)) PlaceMark(SeriesPoint(mx, my, x, y));

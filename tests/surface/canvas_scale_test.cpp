@@ -170,5 +170,44 @@ TEST(CanvasScale, TextIsSetAtTheLargerSizeNotEnlarged) {
   EXPECT_GE(InkBox(right).Right, 196);
 }
 
+// Rightward and downward along the axes a fine line is the canvas's line in
+// blocks; a solid one ends round, which at scales up to 3 fills the last
+// point's block. (The other ways, each point stays the block it starts.)
+TEST(CanvasScale, AFinePolylineRightAndDownIsTheLineInBlocks) {
+  std::mt19937 rng(1209);
+  std::uniform_int_distribution<int> coord(-4, 20), step(0, 12), style(0, 4);
+  for (int round = 0; round < 300; ++round) {
+    const TPenStyle pen = static_cast<TPenStyle>(style(rng));
+    const int s = pen == psSolid ? 2 + round % 2 : 2 + round % 3;
+    std::vector<TPoint> path{Point(coord(rng), coord(rng))}, device;
+    for (int i = 0; i < 6; ++i) {
+      TPoint next = path.back();
+      (i % 2 ? next.X : next.Y) += step(rng);
+      path.push_back(next);
+    }
+    for (const TPoint& p : path)
+      device.push_back(Point(p.X * s, p.Y * s));
+    TBitmap small(40, 30), large(40 * s, 30 * s);
+    large.Canvas().SetScale(s);
+    for (TBitmap* b : {&small, &large}) {
+      TCanvas& c = b->Canvas();
+      c.Pen().SetStyle(pen);
+      c.Pen().SetColor(clRed);
+      c.Pen().SetMode(round % 5 == 0 ? pmXor : pmCopy);
+      c.Brush().SetColor(clYellow);
+      c.SetOrigin(Point(round % 3, 0));
+    }
+    small.Canvas().Polyline(path);
+    if (pen == psSolid && path.front() != path.back()) {
+      const TPoint end = path.back();
+      small.Canvas().Pen().SetStyle(psClear);
+      small.Canvas().Brush().SetColor(clRed);
+      small.Canvas().Rectangle(end.X, end.Y, end.X + 1, end.Y + 1);
+    }
+    large.Canvas().FinePolyline(device);
+    ASSERT_TRUE(IsBlockCopy(small, large, s)) << "round " << round << ", style " << pen;
+  }
+}
+
 }  // namespace
 }  // namespace zarn

@@ -162,21 +162,24 @@ void TCanvas::FinePolyline(std::span<const TPoint> points) {
   const TDrawState s = State(*target_, clipSet_, clip_, scale_, pen_, brush_);
   if (!s.PenOn || s.Target.Empty()) return;
   const raster::TTarget device = raster::DevicePixels(s.Target);
-  const auto at = [&](const TPoint& p, i64 dx = 0, i64 dy = 0) {
-    return TPoint64{p.X + i64{origin_.X} * scale_ + dx, p.Y + i64{origin_.Y} * scale_ + dy};
+  const auto at = [&](const TPoint& p) {
+    return TPoint64{p.X + i64{origin_.X} * scale_, p.Y + i64{origin_.Y} * scale_};
   };
-  // A solid line is the pen's width in blocks, round at its ends and joins:
-  // the finer pixels within half of it of the path, which runs through the
-  // middle of the block each point starts.
-  if (s.Pattern.empty()) {
+  const std::size_t n = points.size();
+  if (s.Width > 1) {
+    // Round at its ends and joins, centred on the blocks the points start.
     const i64 middle = (scale_ - 1) / 2;
     raster::TSpanSet set(device);
-    for (std::size_t i = 1; i < points.size(); ++i)
-      set.AddWideLine(at(points[i - 1], middle, middle), at(points[i], middle, middle),
-                      s.Width * scale_);
+    for (std::size_t i = 1; i < n; ++i) {
+      const TPoint64 a = at(points[i - 1]), b = at(points[i]);
+      set.AddWideLine({a.X + middle, a.Y + middle}, {b.X + middle, b.Y + middle}, s.Width * scale_);
+    }
     set.Paint(s.Pen);
     return;
   }
+  // A thin pen draws the one-pixel line with a block for a nib: each point
+  // is the corner of a block on the line, and the pattern runs Scale() times
+  // longer.
   std::array<int, 8> pattern{};
   const std::size_t runs = std::min(s.Pattern.size(), pattern.size());
   for (std::size_t i = 0; i < runs; ++i)
@@ -184,18 +187,18 @@ void TCanvas::FinePolyline(std::span<const TPoint> points) {
   const std::span<const int> scaled(pattern.data(), runs);
   const TPaint* gap = s.BrushOn ? &s.Brush : nullptr;
   i64 phase = 0;
-  // A broken line as Scale() copies of its pattern side by side across its
-  // run, as thick as a block: below a flat line, right of a steep one.
-  for (std::size_t i = 1; i < points.size(); ++i) {
-    const TPoint a = points[i - 1], b = points[i];
-    const bool xMajor = std::abs(i64{b.X} - a.X) >= std::abs(i64{b.Y} - a.Y);
-    i64 next = phase;
-    for (int k = 0; k < scale_; ++k) {
-      const i64 dx = xMajor ? 0 : k, dy = xMajor ? k : 0;
-      next = raster::ThinLine(device, at(a, dx, dy), at(b, dx, dy), s.Pen, scaled, phase, gap);
-    }
-    phase = next;
+  if (s.Pen.Op == raster::opXor) {
+    raster::TSpanSet on(device), off(device);
+    for (std::size_t i = 1; i < n; ++i)
+      phase = raster::AddSquareLine(on, gap ? &off : nullptr, at(points[i - 1]), at(points[i]),
+                                    scale_, scaled, phase);
+    on.Paint(s.Pen);
+    if (gap) off.Paint(*gap);
+    return;
   }
+  for (std::size_t i = 1; i < n; ++i)
+    phase = raster::SquareLine(device, at(points[i - 1]), at(points[i]), scale_, s.Pen, scaled,
+                               phase, gap);
 }
 
 void TCanvas::Polyline(std::span<const TPoint> points) {

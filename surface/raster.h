@@ -74,6 +74,17 @@ std::span<const int> DashPattern(int penStyle);
 i64 ThinLine(const TTarget& t, TPoint64 a, TPoint64 b, TPaint pen, std::span<const int> pattern,
              i64 phase, const TPaint* gap);
 
+class TSpanSet;
+
+// The same line drawn with a size x size square whose top-left corner
+// follows it, on pen pixels and (when given) gap pixels: a line one block
+// of a denser device thick. Returns the new phase.
+i64 SquareLine(const TTarget& t, TPoint64 a, TPoint64 b, int size, TPaint pen,
+               std::span<const int> pattern, i64 phase, const TPaint* gap);
+// The same squares gathered into span sets, for exclusive-or figures.
+i64 AddSquareLine(TSpanSet& pen, TSpanSet* gap, TPoint64 a, TPoint64 b, int size,
+                  std::span<const int> pattern, i64 phase);
+
 // Pixel runs gathered from several shapes and painted once each, so that a
 // figure drawn in exclusive-or mode shows every pixel it covers.
 class TSpanSet {
@@ -85,6 +96,7 @@ class TSpanSet {
   void AddWideLine(TPoint64 a, TPoint64 b, int width);
   void Paint(TPaint paint);
   bool Empty() const { return runs_.empty(); }
+  const TTarget& Target() const { return target_; }
 
  private:
   struct TRun {

@@ -222,6 +222,90 @@ i64 ThinLine(const TTarget& t, TPoint64 a, TPoint64 b, TPaint pen, std::span<con
   return next_phase;
 }
 
+namespace {
+
+// The pixels of ThinLine's line whose size x size square can meet the clip,
+// in order, each with whether the pattern has it on: visit(x, y, on).
+template <class Visit>
+i64 WalkSquares(const TTarget& t, TPoint64 a, TPoint64 b, int size, std::span<const int> pattern,
+                i64 phase, Visit visit) {
+  const i64 dx = b.X - a.X, dy = b.Y - a.Y;
+  const i64 adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+  const i64 n = std::max(adx, ady);
+  int period = 0;
+  for (int len : pattern)
+    period += len;
+  const i64 next_phase = period ? (phase + n % period) % period : 0;
+  if (n == 0 || t.Empty()) return next_phase;
+  const bool x_major = adx >= ady;
+  const i64 m0 = x_major ? a.X : a.Y, n0 = x_major ? a.Y : a.X;
+  const i64 sm = (x_major ? dx : dy) < 0 ? -1 : 1, sn = (x_major ? dy : dx) < 0 ? -1 : 1;
+  const i64 ad = x_major ? ady : adx;
+  const i64 reach = size - 1;
+  const i64 major_lo = (x_major ? t.ClipLeft : t.ClipTop) - reach;
+  const i64 major_hi = (x_major ? t.ClipRight : t.ClipBottom) - 1;
+  i64 lo = 0, hi = n - 1;
+  if (sm > 0) {
+    lo = std::max(lo, major_lo - m0);
+    hi = std::min(hi, major_hi - m0);
+  } else {
+    lo = std::max(lo, m0 - major_hi);
+    hi = std::min(hi, m0 - major_lo);
+  }
+  if (lo > hi) return next_phase;
+  std::array<bool, 256> on{};
+  int pos = 0;
+  if (period) {
+    bool state = true;
+    for (int len : pattern) {
+      for (int j = 0; j < len && pos < 256; ++j)
+        on[static_cast<std::size_t>(pos++)] = state;
+      state = !state;
+    }
+    pos = static_cast<int>((phase + lo % period) % period);
+  }
+  const i128 two_n = i128{2} * n;
+  const i128 num = i128{2} * lo * ad + n;
+  i64 k = static_cast<i64>(num / two_n), e = static_cast<i64>(num % two_n);
+  const i64 two_n64 = static_cast<i64>(two_n), two_ad = 2 * ad;
+  const i64 minor_lo = (x_major ? t.ClipTop : t.ClipLeft) - reach;
+  const i64 minor_hi = (x_major ? t.ClipBottom : t.ClipRight) - 1;
+  for (i64 i = lo; i <= hi; ++i) {
+    const i64 minor = n0 + sn * k;
+    if (minor >= minor_lo && minor <= minor_hi) {
+      const i64 major = m0 + sm * i;
+      visit(x_major ? major : minor, x_major ? minor : major,
+            period == 0 || on[static_cast<std::size_t>(pos)]);
+    }
+    if (period && ++pos == period) pos = 0;
+    e += two_ad;
+    if (e >= two_n64) {
+      e -= two_n64;
+      ++k;
+    }
+  }
+  return next_phase;
+}
+
+}  // namespace
+
+i64 SquareLine(const TTarget& t, TPoint64 a, TPoint64 b, int size, TPaint pen,
+               std::span<const int> pattern, i64 phase, const TPaint* gap) {
+  return WalkSquares(t, a, b, size, pattern, phase, [&](i64 x, i64 y, bool on) {
+    if (on || gap) FillBox(t, x, y, x + size, y + size, on ? pen : *gap);
+  });
+}
+
+i64 AddSquareLine(TSpanSet& pen, TSpanSet* gap, TPoint64 a, TPoint64 b, int size,
+                  std::span<const int> pattern, i64 phase) {
+  return WalkSquares(pen.Target(), a, b, size, pattern, phase, [&](i64 x, i64 y, bool on) {
+    TSpanSet* set = on ? &pen : gap;
+    if (!set) return;
+    for (i64 row = y; row < y + size; ++row)
+      set->Add(row, x, x + size);
+  });
+}
+
 void TSpanSet::Add(i64 y, i64 x0, i64 x1) {
   if (y < target_.ClipTop || y >= target_.ClipBottom) return;
   x0 = std::max(x0, target_.ClipLeft);

@@ -103,9 +103,9 @@ class TCanvas {
   // A poly-line through points given in the bitmap's own pixels (the origin
   // still counts in canvas pixels), for detail finer than the canvas's on a
   // high-density bitmap: the pen's width and pattern are taken Scale() times
-  // longer, so a thin pen's line is Scale() pixels thick, through the
-  // middle of the Scale() x Scale() block each point starts. At scale 1 it is
-  // Polyline. The pen position is left as it was.
+  // longer: a thin pen's line is drawn with a Scale() x Scale() nib whose
+  // corner follows the one-pixel line, as the canvas's line is made of
+  // blocks. At scale 1 it is Polyline. The pen position is left as it was.
   void FinePolyline(std::span<const TPoint> points);
   TPoint PenPos() const { return penPos_; }
   void SetPenPos(TPoint value) { penPos_ = value; }

@@ -21,12 +21,14 @@ void SetUpViewerChart(TVorel& chart, int points) {
   chart.ShowItems();
 }
 
-// Argument: the curve's points. Without handlers a move redraws only the
-// crosshair's strips over the kept picture; with a render handler assigned
-// every position setter's repaint can be seen, so the move paints three times.
+// Arguments: the curve's points and the device scale. Without handlers a
+// move redraws only the crosshair's strips over the kept picture; with a
+// render handler assigned every position setter's repaint can be seen, so
+// the move paints three times.
 void BM_CrossHairDragMove(benchmark::State& state, bool renderHandler) {
   Application().Reset();
   TVorel chart(nullptr);
+  chart.SetDeviceScale(static_cast<int>(state.range(1)));
   SetUpViewerChart(chart, static_cast<int>(state.range(0)));
   if (renderHandler) chart.OnDataRendered = [](TObject*, TCanvas&, int, int) {};
   int moves = 0;
@@ -44,11 +46,13 @@ void BM_CrossHairDragMove(benchmark::State& state, bool renderHandler) {
   benchmark::DoNotOptimize(chart.CrossHair1().PosX());
 }
 BENCHMARK_CAPTURE(BM_CrossHairDragMove, composed, false)
-    ->Arg(500)
-    ->Arg(1000000)
+    ->Args({500, 1})
+    ->Args({1000000, 1})
+    ->Args({500, 2})
+    ->Args({1000000, 2})
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_CrossHairDragMove, every_repaint, true)
-    ->Arg(500)
+    ->Args({500, 1})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

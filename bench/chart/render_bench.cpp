@@ -27,17 +27,23 @@ struct TViewer {
 
 // Everything drawn anew (a setting was set, with AutoRedraw off so that only
 // the paint draws), and a paint with nothing changed, as a window uncovered
-// asks for.
+// asks for. Argument: the device scale (2: four times the pixels).
 void BM_ViewerFullPaint(benchmark::State& state, bool changed) {
   TViewer v;
+  v.chart.SetDeviceScale(static_cast<int>(state.range(0)));
   v.chart.SetAutoRedraw(false);
   for (auto _ : state) {
     if (changed) v.chart.SetChartFrameColor(v.chart.ChartFrameColor());
     v.chart.Paint();
   }
 }
-BENCHMARK_CAPTURE(BM_ViewerFullPaint, drawn_anew, true)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_ViewerFullPaint, nothing_changed, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ViewerFullPaint, drawn_anew, true)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ViewerFullPaint, nothing_changed, false)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_ViewerNewCurveShown(benchmark::State& state) {
   TViewer v;

@@ -312,13 +312,12 @@ TEST(ItemTransforms, TheDoubleTransformGivesTheExactPixelsAtEveryScale) {
     exact.RenderDataToImage(b, 0, 0, false, false);
     ASSERT_EQ(a.Pixels(), b.Pixels()) << "round " << round;
     // The line passes each point where the transform at the device's scale
-    // puts it (the middle of the block it starts), not where a pixel of the
-    // chart would.
+    // puts it, not where a pixel of the chart would.
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
       int px, py;
       fast.WorldToPixel(1, points[i].first, points[i].second, px, py, scale);
-      px -= scale * fast.MarginLeft() - (scale - 1) / 2;
-      py -= scale * fast.MarginTop() - (scale - 1) / 2;
+      px -= scale * fast.MarginLeft();
+      py -= scale * fast.MarginTop();
       if (px < scale || py < scale || px >= a.Width() - scale || py >= a.Height() - scale) continue;
       ASSERT_EQ(a.ScanLine(py)[px], ColorToRGB(fast.DataColor())) << "round " << round << ", " << i;
     }

@@ -34,6 +34,13 @@ int DialogBitOf(int qtKey) {
   }
 }
 
+TWinControl* TopLevel(TControl& control) {
+  TControl* top = &control;
+  while (top->Parent())
+    top = top->Parent();
+  return dynamic_cast<TWinControl*>(top);
+}
+
 bool HandlesKeys(TWinControl& control) {
   return control.DlgCode() != 0 || control.OnKeyDown || control.OnKeyUp || control.OnKeyPress;
 }
@@ -117,9 +124,10 @@ void TSurfaceWidget::paintEvent(QPaintEvent* e) {
     p.fillRect(e->rect(), palette().window());
     return;
   }
-  // A window takes its screen's density when it paints: first shown, or
-  // moved to another screen.
-  if (isWindow()) control_->SetDeviceScale(DeviceScaleOf(*this));
+  // A window takes its screen's density when any of its controls paints
+  // (the form itself may be covered by them): first shown, or moved to
+  // another screen.
+  if (TWinControl* top = TopLevel(*control_)) top->SetDeviceScale(DeviceScaleOf(*this));
   if (control_->HandleAllocated() && control_->NeedsPaint()) control_->PaintWindow();
   const TBitmap* surface = control_->SurfaceBitmap();
   const QRect area = e->rect();

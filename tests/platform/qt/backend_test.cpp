@@ -95,6 +95,13 @@ TEST_F(QtBackend, FormOpensAtItsDesignedClientSizeWithCaptionAndFont) {
   EXPECT_EQ(form_->DeviceScale(), 2);
   EXPECT_EQ(Pattern().DeviceScale(), 2);
   EXPECT_EQ(Pattern().SurfaceBitmap()->Width(), 2 * Pattern().ClientWidth());
+  // Moved from a screen of another density, the window draws at its new
+  // screen's when it next paints.
+  form_->SetDeviceScale(1);
+  EXPECT_EQ(Pattern().SurfaceBitmap()->Width(), Pattern().ClientWidth());
+  w->grab();
+  EXPECT_EQ(Pattern().DeviceScale(), 2);
+  EXPECT_EQ(Pattern().SurfaceBitmap()->Width(), 2 * Pattern().ClientWidth());
   EXPECT_EQ(w->font().pixelSize(), 13);
   EXPECT_EQ(form_->Shows, 1);
   EXPECT_EQ(form_->ClientWidth(), 400);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <cstdlib>
 
 #include "stats/zarn_fdist.h"
 #include "tests/app/kolvo_fixture.h"
@@ -10,6 +11,10 @@ namespace zarn {
 namespace {
 
 using kolvotest::Picture;
+
+// The plotting area's corner at the designed size.
+constexpr int kPlotLeft = 50;
+constexpr int kPlotTop = 20;
 
 class ScaledEnvironment : public ::testing::Environment {
  public:
@@ -58,6 +63,26 @@ TEST(KolvoScaled, ADragInLogicalPixelsReadsWhatItReadsAtOneAndShowsTheSameAsAFul
     dots += dark;
   }
   EXPECT_GT(dots, 2 * 253 / 3);
+
+  // The curve passes through its points where the transform at the device's
+  // scale puts them, not where the chart's pixels would.
+  int placed = 0, finer = 0;
+  for (int i = 0; i + 1 < chart.DataCount(); ++i) {
+    const TvoChartItem& item = chart.DataItems()[i];
+    if (item.Kind != ikLineTo) continue;
+    int px, py, lx, ly;
+    chart.WorldToPixel(item.Layer, item.X1, item.Y1, px, py, 2);
+    chart.WorldToPixel(item.Layer, item.X1, item.Y1, lx, ly);
+    // (Inside the plot, and not under the crosshair's dotted line.)
+    if (px <= 2 * kPlotLeft || py <= 2 * kPlotTop || py >= 2 * (chart.Height() - 40) ||
+        std::abs(lx - column(x)) <= 1)
+      continue;
+    EXPECT_LT(qGray(painted.pixel(px, py)), 96) << item.X1;
+    ++placed;
+    finer += px != 2 * lx || py != 2 * ly;
+  }
+  EXPECT_GT(placed, 300);
+  EXPECT_GT(finer, placed / 3);
   Application().Reset();
 }
 

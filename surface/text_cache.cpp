@@ -370,8 +370,10 @@ TSizedFace* FaceFor(const TFont& font, int scale) {
   request.Height = font.Height();
   // A bitmap face has its few designed sizes: on a high-density device an
   // outline face draws the font at its multiple.
-  if (scale > 1)
-    request.Height = (request.Height == 0 ? -kDefaultCharHeight : request.Height) * scale;
+  if (scale > 1) {
+    const int height = request.Height == 0 ? -kDefaultCharHeight : request.Height;
+    request.Height = std::clamp(height, -kMaxPixelSize, kMaxPixelSize) * scale;
+  }
   request.Bold = style.Contains(fsBold);
   request.Italic = style.Contains(fsItalic);
   request.Fixed = font.Pitch() == fpFixed;

@@ -301,7 +301,8 @@ void StartItems(TCustomVorel& v, TCanvas& c, TRenderState& s, int ox, int oy) {
   c.Pen().SetWidth(v.LineWidth());
   k.PenWidth = v.LineWidth();
   c.MoveTo(ox, oy);
-  s.PenPos = {ox * c.Scale(), oy * c.Scale()};
+  s.PenPos = {vorel_detail::ClampPixel(std::int64_t{ox} * c.Scale()),
+              vorel_detail::ClampPixel(std::int64_t{oy} * c.Scale())};
   s.PolyCount = 0;
   c.Pen().SetColor(v.ChartColor());
   c.Pen().SetStyle(psSolid);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 #include <functional>
 #include <random>
 #include <vector>
@@ -168,6 +169,12 @@ TEST(CanvasScale, TextIsSetAtTheLargerSizeNotEnlarged) {
   right.Canvas().TextOut(100, 8, "Fx");
   EXPECT_LE(InkBox(right).Right, 200);
   EXPECT_GE(InkBox(right).Right, 196);
+
+  // Heights no face has are limited before they are scaled.
+  for (const int height : {INT_MIN, INT_MAX, 0}) {
+    right.Canvas().Font().SetHeight(height);
+    right.Canvas().TextOut(0, 0, "x");
+  }
 }
 
 // Along the axes, in any direction, a fine line through block corners covers

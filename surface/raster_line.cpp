@@ -104,122 +104,141 @@ void MinorRange(i64 n, i64 ad, i64 kl, i64 kh, i64& lo, i64& hi) {
   if (last < hi) hi = static_cast<i64>(std::max<i128>(last, lo - i128{1}));
 }
 
+// A one-pixel line's steps: n of them along the major axis, the minor
+// coordinate of step i being n0 + sn * floor((2 i ad + n) / 2n).
+struct TLinePlan {
+  i64 N = 0;
+  int Period = 0;     // of the pattern, 0 for none
+  i64 NextPhase = 0;  // the pattern's phase after the line
+  bool XMajor = true;
+  i64 M0 = 0, N0 = 0;  // major and minor start
+  i64 Sm = 1, Sn = 1;  // their directions
+  i64 Ad = 0;          // minor extent
+};
+
+TLinePlan PlanLine(TPoint64 a, TPoint64 b, std::span<const int> pattern, i64 phase) {
+  TLinePlan l;
+  const i64 dx = b.X - a.X, dy = b.Y - a.Y;
+  const i64 adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+  l.N = std::max(adx, ady);
+  for (int len : pattern)
+    l.Period += len;
+  l.NextPhase = l.Period ? (phase + l.N % l.Period) % l.Period : 0;
+  l.XMajor = adx >= ady;
+  l.M0 = l.XMajor ? a.X : a.Y;
+  l.N0 = l.XMajor ? a.Y : a.X;
+  l.Sm = (l.XMajor ? dx : dy) < 0 ? -1 : 1;
+  l.Sn = (l.XMajor ? dy : dx) < 0 ? -1 : 1;
+  l.Ad = l.XMajor ? ady : adx;
+  return l;
+}
+
+// The steps [lo, hi] whose major coordinate lies in [first, last]; false when none.
+bool MajorSteps(const TLinePlan& l, i64 first, i64 last, i64& lo, i64& hi) {
+  lo = 0;
+  hi = l.N - 1;
+  if (l.Sm > 0) {
+    lo = std::max(lo, first - l.M0);
+    hi = std::min(hi, last - l.M0);
+  } else {
+    lo = std::max(lo, l.M0 - last);
+    hi = std::min(hi, l.M0 - first);
+  }
+  return lo <= hi;
+}
+
+// Which pixels of a period the pattern has on; room for the longest pattern
+// at the largest canvas scale.
+std::array<bool, 256> PatternTable(std::span<const int> pattern) {
+  std::array<bool, 256> on{};
+  std::size_t pos = 0;
+  bool state = true;
+  for (int len : pattern) {
+    for (int j = 0; j < len && pos < on.size(); ++j)
+      on[pos++] = state;
+    state = !state;
+  }
+  return on;
+}
+
+// The minor offset k of step lo and its error term e, stepped by AdvanceMinor.
+struct TMinorStep {
+  i64 K, E, TwoN, TwoAd;
+  TMinorStep(const TLinePlan& l, i64 lo) {
+    const i128 twoN = i128{2} * l.N;
+    const i128 num = i128{2} * lo * l.Ad + l.N;
+    K = static_cast<i64>(num / twoN);
+    E = static_cast<i64>(num % twoN);
+    TwoN = static_cast<i64>(twoN);
+    TwoAd = 2 * l.Ad;
+  }
+  // True when the minor coordinate moves on.
+  bool Advance() {
+    E += TwoAd;
+    if (E < TwoN) return false;
+    E -= TwoN;
+    ++K;
+    return true;
+  }
+};
+
 }  // namespace
 
 i64 ThinLine(const TTarget& t, TPoint64 a, TPoint64 b, TPaint pen, std::span<const int> pattern,
              i64 phase, const TPaint* gap) {
-  const i64 dx = b.X - a.X;
-  const i64 dy = b.Y - a.Y;
-  const i64 adx = dx < 0 ? -dx : dx;
-  const i64 ady = dy < 0 ? -dy : dy;
-  const i64 n = std::max(adx, ady);
-  int period = 0;
-  for (int len : pattern)
-    period += len;
-  const i64 next_phase = period ? (phase + n % period) % period : 0;
-  if (n == 0 || t.Empty()) return next_phase;
-
-  const bool x_major = adx >= ady;
-  const i64 m0 = x_major ? a.X : a.Y;  // major axis start
-  const i64 sm = (x_major ? dx : dy) < 0 ? -1 : 1;
-  const i64 n0 = x_major ? a.Y : a.X;  // minor axis start
-  const i64 sn = (x_major ? dy : dx) < 0 ? -1 : 1;
-  const i64 ad = x_major ? ady : adx;
-  const i64 major_lo = x_major ? t.ClipLeft : t.ClipTop;
-  const i64 major_hi = (x_major ? t.ClipRight : t.ClipBottom) - 1;
-  const i64 minor_lo = x_major ? t.ClipTop : t.ClipLeft;
-  const i64 minor_hi = (x_major ? t.ClipBottom : t.ClipRight) - 1;
-
-  // Steps whose major coordinate is inside the clip.
-  i64 lo = 0;
-  i64 hi = n - 1;
-  if (sm > 0) {
-    lo = std::max(lo, major_lo - m0);
-    hi = std::min(hi, major_hi - m0);
+  const TLinePlan l = PlanLine(a, b, pattern, phase);
+  if (l.N == 0 || t.Empty()) return l.NextPhase;
+  const bool xm = l.XMajor;
+  // Steps whose major coordinate is inside the clip ...
+  i64 lo, hi;
+  if (!MajorSteps(l, xm ? t.ClipLeft : t.ClipTop, (xm ? t.ClipRight : t.ClipBottom) - 1, lo, hi))
+    return l.NextPhase;
+  // ... and whose minor offset is.
+  const i64 minor_lo = xm ? t.ClipTop : t.ClipLeft;
+  const i64 minor_hi = (xm ? t.ClipBottom : t.ClipRight) - 1;
+  const i64 kl = l.Sn > 0 ? minor_lo - l.N0 : l.N0 - minor_hi;
+  const i64 kh = l.Sn > 0 ? minor_hi - l.N0 : l.N0 - minor_lo;
+  if (l.Ad == 0) {
+    if (kl > 0 || kh < 0) return l.NextPhase;
   } else {
-    lo = std::max(lo, m0 - major_hi);
-    hi = std::min(hi, m0 - major_lo);
-  }
-  if (lo > hi) return next_phase;
-  // Minor offsets allowed by the clip.
-  const i64 kl = sn > 0 ? minor_lo - n0 : n0 - minor_hi;
-  const i64 kh = sn > 0 ? minor_hi - n0 : n0 - minor_lo;
-  if (ad == 0) {
-    if (kl > 0 || kh < 0) return next_phase;
-  } else {
-    MinorRange(n, ad, kl, kh, lo, hi);
-    if (lo > hi) return next_phase;
+    MinorRange(l.N, l.Ad, kl, kh, lo, hi);
+    if (lo > hi) return l.NextPhase;
   }
 
-  // Error term of the first visible step.
-  const i128 two_n = i128{2} * n;
-  const i128 num = i128{2} * lo * ad + n;
-  i64 k = static_cast<i64>(num / two_n);
-  i64 e = static_cast<i64>(num % two_n);
-  const i64 two_n64 = static_cast<i64>(two_n);
-  const i64 two_ad = 2 * ad;
-
-  i64 major = m0 + sm * lo;
-  i64 minor = n0 + sn * k;
+  TMinorStep step(l, lo);
+  const i64 major = l.M0 + l.Sm * lo, minor = l.N0 + l.Sn * step.K;
   const std::ptrdiff_t row = t.Stride * t.Scale, col = t.Scale;
   // Walk a pointer: along the major axis by one pixel, across by one row or column.
-  const std::ptrdiff_t step_major = x_major ? sm * col : sm * row;
-  const std::ptrdiff_t step_minor = x_major ? sn * row : sn * col;
-  TColor* p = x_major ? t.At(major, minor) : t.At(minor, major);
+  const std::ptrdiff_t step_major = xm ? l.Sm * col : l.Sm * row;
+  const std::ptrdiff_t step_minor = xm ? l.Sn * row : l.Sn * col;
+  TColor* p = xm ? t.At(major, minor) : t.At(minor, major);
   const i64 count = hi - lo + 1;
+  const auto walk = [&](auto write) {
+    for (i64 i = 0; i < count; ++i) {
+      write(p);
+      p += step_major;
+      if (step.Advance()) p += step_minor;
+    }
+  };
+
+  if (l.Period == 0) {
+    if (t.Scale == 1)
+      walk([&](TColor* q) { Put(q, pen); });
+    else
+      walk([&, put = TPutPixel{t.Scale, t.Stride}](TColor* q) { put(q, pen); });
+    return l.NextPhase;
+  }
+  const std::array<bool, 256> on = PatternTable(pattern);
+  int pos = static_cast<int>((phase + lo % l.Period) % l.Period);
   const TPutPixel put{t.Scale, t.Stride};
-
-  if (period == 0 && t.Scale == 1) {
-    for (i64 i = 0; i < count; ++i) {
-      Put(p, pen);
-      p += step_major;
-      e += two_ad;
-      if (e >= two_n64) {
-        e -= two_n64;
-        p += step_minor;
-      }
-    }
-    return next_phase;
-  }
-  if (period == 0) {
-    for (i64 i = 0; i < count; ++i) {
-      put(p, pen);
-      p += step_major;
-      e += two_ad;
-      if (e >= two_n64) {
-        e -= two_n64;
-        p += step_minor;
-      }
-    }
-    return next_phase;
-  }
-
-  // Room for the longest pattern at the largest canvas scale.
-  std::array<bool, 256> on{};
-  {
-    int pos = 0;
-    bool state = true;
-    for (int len : pattern) {
-      for (int j = 0; j < len && pos < 256; ++j)
-        on[pos++] = state;
-      state = !state;
-    }
-  }
-  int pos = static_cast<int>((phase + lo % period) % period);
-  for (i64 i = 0; i < count; ++i) {
-    if (on[pos])
-      put(p, pen);
+  walk([&](TColor* q) {
+    if (on[static_cast<std::size_t>(pos)])
+      put(q, pen);
     else if (gap)
-      put(p, *gap);
-    if (++pos == period) pos = 0;
-    p += step_major;
-    e += two_ad;
-    if (e >= two_n64) {
-      e -= two_n64;
-      p += step_minor;
-    }
-  }
-  return next_phase;
+      put(q, *gap);
+    if (++pos == l.Period) pos = 0;
+  });
+  return l.NextPhase;
 }
 
 namespace {
@@ -229,62 +248,30 @@ namespace {
 template <class Visit>
 i64 WalkSquares(const TTarget& t, TPoint64 a, TPoint64 b, int size, std::span<const int> pattern,
                 i64 phase, Visit visit) {
-  const i64 dx = b.X - a.X, dy = b.Y - a.Y;
-  const i64 adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
-  const i64 n = std::max(adx, ady);
-  int period = 0;
-  for (int len : pattern)
-    period += len;
-  const i64 next_phase = period ? (phase + n % period) % period : 0;
-  if (n == 0 || t.Empty()) return next_phase;
-  const bool x_major = adx >= ady;
-  const i64 m0 = x_major ? a.X : a.Y, n0 = x_major ? a.Y : a.X;
-  const i64 sm = (x_major ? dx : dy) < 0 ? -1 : 1, sn = (x_major ? dy : dx) < 0 ? -1 : 1;
-  const i64 ad = x_major ? ady : adx;
+  const TLinePlan l = PlanLine(a, b, pattern, phase);
+  if (l.N == 0 || t.Empty()) return l.NextPhase;
+  const bool xm = l.XMajor;
   const i64 reach = size - 1;
-  const i64 major_lo = (x_major ? t.ClipLeft : t.ClipTop) - reach;
-  const i64 major_hi = (x_major ? t.ClipRight : t.ClipBottom) - 1;
-  i64 lo = 0, hi = n - 1;
-  if (sm > 0) {
-    lo = std::max(lo, major_lo - m0);
-    hi = std::min(hi, major_hi - m0);
-  } else {
-    lo = std::max(lo, m0 - major_hi);
-    hi = std::min(hi, m0 - major_lo);
-  }
-  if (lo > hi) return next_phase;
-  std::array<bool, 256> on{};
-  int pos = 0;
-  if (period) {
-    bool state = true;
-    for (int len : pattern) {
-      for (int j = 0; j < len && pos < 256; ++j)
-        on[static_cast<std::size_t>(pos++)] = state;
-      state = !state;
-    }
-    pos = static_cast<int>((phase + lo % period) % period);
-  }
-  const i128 two_n = i128{2} * n;
-  const i128 num = i128{2} * lo * ad + n;
-  i64 k = static_cast<i64>(num / two_n), e = static_cast<i64>(num % two_n);
-  const i64 two_n64 = static_cast<i64>(two_n), two_ad = 2 * ad;
-  const i64 minor_lo = (x_major ? t.ClipTop : t.ClipLeft) - reach;
-  const i64 minor_hi = (x_major ? t.ClipBottom : t.ClipRight) - 1;
+  i64 lo, hi;
+  if (!MajorSteps(l, (xm ? t.ClipLeft : t.ClipTop) - reach, (xm ? t.ClipRight : t.ClipBottom) - 1,
+                  lo, hi))
+    return l.NextPhase;
+  const std::array<bool, 256> on = PatternTable(pattern);
+  int pos = l.Period ? static_cast<int>((phase + lo % l.Period) % l.Period) : 0;
+  TMinorStep step(l, lo);
+  const i64 minor_lo = (xm ? t.ClipTop : t.ClipLeft) - reach;
+  const i64 minor_hi = (xm ? t.ClipBottom : t.ClipRight) - 1;
   for (i64 i = lo; i <= hi; ++i) {
-    const i64 minor = n0 + sn * k;
+    const i64 minor = l.N0 + l.Sn * step.K;
     if (minor >= minor_lo && minor <= minor_hi) {
-      const i64 major = m0 + sm * i;
-      visit(x_major ? major : minor, x_major ? minor : major,
-            period == 0 || on[static_cast<std::size_t>(pos)]);
+      const i64 major = l.M0 + l.Sm * i;
+      visit(xm ? major : minor, xm ? minor : major,
+            l.Period == 0 || on[static_cast<std::size_t>(pos)]);
     }
-    if (period && ++pos == period) pos = 0;
-    e += two_ad;
-    if (e >= two_n64) {
-      e -= two_n64;
-      ++k;
-    }
+    if (l.Period && ++pos == l.Period) pos = 0;
+    step.Advance();
   }
-  return next_phase;
+  return l.NextPhase;
 }
 
 }  // namespace

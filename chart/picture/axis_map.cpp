@@ -26,21 +26,26 @@ void TAxisMap::Pixels(const double* v, std::size_t n, int* out) const {
   LinearPixels(v, n, out, K, D, Edge, static_cast<double>(Shift));
 }
 
+namespace {
+
 // The same long double products as WorldToPixel's at that scale.
-TAxisMap XMapOf(const TCustomVorel& chart, int layer, int ox, int scale) {
+TAxisMap MapOf(long double k, long double d, bool log, std::int64_t shift, int scale) {
   const long double s = scale;
-  TAxisMap m(s * chart.Kx(layer), s * chart.Dx(layer), chart.ScaleX(layer).Logarithmic(),
-             (std::int64_t{ox} - chart.MarginLeft()) * scale);
+  TAxisMap m(s * k, s * d, log, shift * scale);
   m.Scale = scale;
   return m;
 }
 
+}  // namespace
+
+TAxisMap XMapOf(const TCustomVorel& chart, int layer, int ox, int scale) {
+  return MapOf(chart.Kx(layer), chart.Dx(layer), chart.ScaleX(layer).Logarithmic(),
+               std::int64_t{ox} - chart.MarginLeft(), scale);
+}
+
 TAxisMap YMapOf(const TCustomVorel& chart, int layer, int oy, int scale) {
-  const long double s = scale;
-  TAxisMap m(s * chart.Ky(layer), s * chart.Dy(layer), chart.ScaleY(layer).Logarithmic(),
-             (std::int64_t{oy} - chart.MarginTop()) * scale);
-  m.Scale = scale;
-  return m;
+  return MapOf(chart.Ky(layer), chart.Dy(layer), chart.ScaleY(layer).Logarithmic(),
+               std::int64_t{oy} - chart.MarginTop(), scale);
 }
 
 }  // namespace zarn::vorel_detail

@@ -314,12 +314,13 @@ TEST(ItemTransforms, TheDoubleTransformGivesTheExactPixelsAtEveryScale) {
     // The line passes each point where the transform at the device's scale
     // puts it, not where a pixel of the chart would.
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
-      int px, py;
-      fast.WorldToPixel(1, points[i].first, points[i].second, px, py, scale);
-      px -= scale * fast.MarginLeft();
-      py -= scale * fast.MarginTop();
+      int wx, wy;
+      fast.WorldToPixel(1, points[i].first, points[i].second, wx, wy, scale);
+      const std::int64_t px = std::int64_t{wx} - scale * fast.MarginLeft();
+      const std::int64_t py = std::int64_t{wy} - scale * fast.MarginTop();
       if (px < scale || py < scale || px >= a.Width() - scale || py >= a.Height() - scale) continue;
-      ASSERT_EQ(a.ScanLine(py)[px], ColorToRGB(fast.DataColor())) << "round " << round << ", " << i;
+      ASSERT_EQ(a.ScanLine(static_cast<int>(py))[px], ColorToRGB(fast.DataColor()))
+          << "round " << round << ", " << i;
     }
   }
 }

@@ -124,10 +124,13 @@ void TQtServices::ScreenCursorChanged(TCursor cursor) {
     overrideActive_ = false;
     return;
   }
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QCursor shown =
+      CursorFor(cursor, screen ? qtimpl::DeviceScaleFor(screen->devicePixelRatio()) : 1);
   if (overrideActive_) {
-    QGuiApplication::changeOverrideCursor(CursorFor(cursor, qtimpl::DeviceScaleFor(QGuiApplication::primaryScreen()->devicePixelRatio())));
+    QGuiApplication::changeOverrideCursor(shown);
   } else {
-    QGuiApplication::setOverrideCursor(CursorFor(cursor, qtimpl::DeviceScaleFor(QGuiApplication::primaryScreen()->devicePixelRatio())));
+    QGuiApplication::setOverrideCursor(shown);
     overrideActive_ = true;
   }
 }

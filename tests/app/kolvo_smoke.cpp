@@ -52,15 +52,13 @@ int DarkPixels(const QImage& image, int x, int y0, int y1) {
 
 bool SameReadOuts(const QImage& shot, const QImage& expected) {
   for (const QRect& readOut : {kQuantileReadOut, kTailReadOut})
-    if (shot.copy(readOut) != expected.copy(readOut))
-      return false;
+    if (shot.copy(readOut) != expected.copy(readOut)) return false;
   return true;
 }
 
 QImage GrabWindow(QPoint origin, int scale = 1) {
   const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-  return screen.copy(QRect(origin, QSize(553, 380) * scale))
-      .convertToFormat(QImage::Format_RGB32);
+  return screen.copy(QRect(origin, QSize(553, 380) * scale)).convertToFormat(QImage::Format_RGB32);
 }
 
 // The viewer's window on screen: its id, and its corner and size in the

@@ -25,33 +25,20 @@ TEST(KolvoOptions, ValuesInBothSpellings) {
 }
 
 TEST(KolvoOptions, RefusesWhatTheControlsCouldNotShow) {
-  for (const auto& args :
-       std::vector<std::vector<std::string_view>>{{"--df1", "0"},
-                                                  {"--df1", "101"},
-                                                  {"--df2", "-4"},
-                                                  {"--df1", "4.5"},
-                                                  {"--df1", "4x"},
-                                                  {"--df2", ""},
-                                                  {"--x", "-0.1"},
-                                                  {"--x", "6.0001"},
-                                                  {"--x", "nan"},
-                                                  {"--x", "inf"},
-                                                  {"--x", "1,5"},
-                                                  {"--alpha", "0"},
-                                                  {"--alpha", "1"},
-                                                  {"--alpha", "nan"},
-                                                  {"--alpha", "5%"},
-                                                  {"--alpha", "0.05", "--x", "1"},
-                                                  {"--scale", "0"},
-                                                  {"--scale", "5"},
-                                                  {"--scale", "1.5"},
-                                                  {"--df1"},
-                                                  {"--layout"},
-                                                  {"--layout="},
-                                                  {"--snapshot", ""},
-                                                  {"--frobnicate"},
-                                                  {"extra"},
-                                                  {"--df1", "99999999999999999999"}}) {
+  for (const auto& args : std::vector<std::vector<std::string_view>>{
+           {"--df1", "0"},     {"--df1", "101"},
+           {"--df2", "-4"},    {"--df1", "4.5"},
+           {"--df1", "4x"},    {"--df2", ""},
+           {"--x", "-0.1"},    {"--x", "6.0001"},
+           {"--x", "nan"},     {"--x", "inf"},
+           {"--x", "1,5"},     {"--alpha", "0"},
+           {"--alpha", "1"},   {"--alpha", "nan"},
+           {"--alpha", "5%"},  {"--alpha", "0.05", "--x", "1"},
+           {"--scale", "0"},   {"--scale", "5"},
+           {"--scale", "1.5"}, {"--df1"},
+           {"--layout"},       {"--layout="},
+           {"--snapshot", ""}, {"--frobnicate"},
+           {"extra"},          {"--df1", "99999999999999999999"}}) {
     EXPECT_THROW(ParseOptions(args), EOptionError) << args[0];
   }
 }
